@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/Files.h"
+
+#include <memory>
+
+class QApplication;
+
+// The application object: makes the toolkit's application, starts the program
+// through Event_Open and runs the event loop.
+class Application {
+public:
+    Application(int& argc, char** argv);
+    virtual ~Application();
+
+    // Hands over to a copy of the program that already runs for this user
+    // (which takes it as an activation) and returns 0; otherwise runs
+    // Event_Open and the event loop until the program quits.
+    int Run();
+
+    // Closes every window as a quit does (each may refuse, which stops the
+    // quit), then ends the event loop. SIGTERM, SIGINT and the end of the
+    // desktop session quit the same way.
+    void Quit();
+
+    // The running program's executable file.
+    static FolderItem ExecutableFile();
+    static Application* Current();
+
+protected:
+    virtual void Event_Open() {}
+    // The program became the active application, or was started again.
+    virtual void Event_Activate() {}
+    virtual void Event_EnableMenuItems() {}
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};

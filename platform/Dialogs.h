@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/Files.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class Graphics;
+struct PrinterSetup;
+
+// Shows a text with one button, and waits.
+void MsgBox(std::string_view text);
+
+// A modal question with an action button and, when shown, a cancel button.
+class MessageDialog {
+public:
+    enum IconKind { NoteIcon = 0, CautionIcon = 1, StopIcon = 2, QuestionIcon = 3 };
+    enum class Button { Action, Cancel };
+
+    int Icon = NoteIcon;
+    std::string Message;
+    std::string Explanation;
+    std::string ActionCaption = "OK";
+    bool CancelVisible = false;
+
+    // The button pressed; Cancel also when the dialog was dismissed.
+    Button ShowModal() const;
+};
+
+struct OpenFileRequest {
+    std::string title;
+    std::string filter;  // the file kinds offered, e.g. "TEXT;CSV"
+};
+
+struct SaveFileRequest {
+    std::string title;
+    std::string defaultName;
+};
+
+// Opens an address in the user's web browser.
+void ShowURL(std::string_view url);
+// A file the user chose to open; nothing when cancelled.
+std::optional<FolderItem> GetOpenFile(const OpenFileRequest& request);
+// A file the user named to save to; nothing when cancelled.
+std::optional<FolderItem> GetSaveFile(const SaveFileRequest& request);
+// The print dialog: a surface to draw the pages on, nothing when cancelled.
+// The set-up gets the surface's resolution.
+std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup& setup);
+
+// Everything a person answers or sees in a modal dialog goes through one
+// driver. The program runs with the one that shows Qt's dialogs; tests install
+// one that answers from a script and records what was asked.
+class DialogDriver {
+public:
+    virtual ~DialogDriver() = default;
+    virtual void msgBox(const std::string& text) = 0;
+    virtual MessageDialog::Button messageDialog(const MessageDialog& dialog) = 0;
+    virtual std::optional<FolderItem> openFile(const OpenFileRequest& request) = 0;
+    virtual std::optional<FolderItem> saveFile(const SaveFileRequest& request) = 0;
+    virtual std::unique_ptr<Graphics> printerDialog(PrinterSetup& setup) = 0;
+    virtual void showURL(const std::string& url) = 0;
+};
+
+// Installs a driver and returns the one it replaces.
+std::unique_ptr<DialogDriver> SetDialogDriver(std::unique_ptr<DialogDriver> driver);
+DialogDriver& CurrentDialogDriver();

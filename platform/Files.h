@@ -1,0 +1,52 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class TextInputStream;
+class TextOutputStream;
+
+// A file or folder, named by its path; the item need not exist.
+class FolderItem {
+public:
+    FolderItem() = default;
+    explicit FolderItem(std::filesystem::path path);
+
+    // False for the empty item ("no item").
+    bool IsValid() const { return !path_.empty(); }
+
+    FolderItem Child(std::string_view name) const;
+    FolderItem Parent() const;
+
+    bool Exists() const;
+    bool IsFolder() const;
+    // Creates the folder (and missing parents); true when it exists afterwards.
+    bool CreateAsFolder() const;
+    // Deletes a file or an empty folder; true on success.
+    bool Delete() const;
+
+    std::string Name() const;
+    // Renames the item within its folder; true on success.
+    bool SetName(std::string_view name);
+
+    const std::filesystem::path& Path() const { return path_; }
+
+    // Nothing when the item is missing, a folder, or can't be read.
+    std::unique_ptr<TextInputStream> OpenAsTextFile() const;
+    // Nothing when the file can't be created. What is written replaces the
+    // file only when the stream is closed (see TextOutputStream).
+    std::unique_ptr<TextOutputStream> CreateTextFile() const;
+
+    friend bool operator==(const FolderItem&, const FolderItem&) = default;
+
+private:
+    std::filesystem::path path_;
+};
+
+namespace SpecialFolder {
+// The user's application-data folder: the XDG data home (~/.local/share).
+FolderItem ApplicationData();
+FolderItem Temporary();
+}  // namespace SpecialFolder

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/Control.h"
+
+#include <string>
+#include <string_view>
+
+// A text shown on a window; it wraps onto several lines when multi-line.
+class Label : public Control {
+public:
+    explicit Label(std::string name, std::string_view text = {});
+
+    std::string Text() const;
+    void SetText(std::string_view text);
+    void SetAlignment(Align alignment);
+    void SetTextColor(int red, int green, int blue);
+    void SetMultiline(bool multiline);
+};

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "platform/Control.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class ListboxModel;
+class QTableView;
+
+// The surface handed to the cell background paint hook: one cell.
+class CellGraphics {
+public:
+    virtual ~CellGraphics() = default;
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    virtual void SetForeColor(int red, int green, int blue) = 0;
+    virtual void FillRect(int left, int top, int width, int height) = 0;
+};
+
+// A list of rows of text cells. The rows live in one store owned by the list;
+// the view on screen only reads them, so a list of 100,000 rows costs no
+// widget or item per cell. Rows and columns count from 0.
+class Listbox : public Control {
+public:
+    explicit Listbox(std::string name, int columnCount = 1);
+    ~Listbox() override;
+
+    int ColumnCount() const { return columnCount_; }
+    void SetColumnCount(int count);
+    std::string Heading(int column) const;
+    void SetHeading(int column, std::string_view text);
+
+    // Appends a row, its first cell the text, the others empty.
+    void AddRow(std::string_view firstCell);
+    // The row added last; -1 before any.
+    int LastIndex() const { return lastIndex_; }
+    int ListCount() const;
+
+    // Empty text for a row or column out of range.
+    std::string Cell(int row, int column) const;
+    void SetCell(int row, int column, std::string_view text);
+
+    // Later rows move up by one. Removing the selected row clears the
+    // selection (and raises Change); removing one above it keeps the same
+    // row selected.
+    void RemoveRow(int row);
+    // Clears the selection too (raising Change when there was one).
+    void DeleteAllRows();
+
+    // The selected row, -1 for none. Setting it to another row (or -1) raises
+    // Change before SetListIndex returns.
+    int ListIndex() const { return listIndex_; }
+    void SetListIndex(int row);
+    int SelCount() const { return listIndex_ >= 0 ? 1 : 0; }
+
+    // Sorts the rows ascending by the text of one column, ignoring case, and
+    // keeps rows with equal texts in their order. The selected row stays
+    // selected where it moves.
+    void SortByColumn(int column);
+
+    // Raised when the selection changes, by a click or by SetListIndex.
+    std::function<void()> Change;
+    // Paints a cell's background before its text and the selection are drawn;
+    // returns true when it drew the whole cell itself.
+    std::function<bool(CellGraphics& g, int row, int column)> CellBackgroundPaint;
+
+    QTableView* view() const;
+
+private:
+    friend class ListboxModel;
+
+    // One row's cells packed in one buffer: cell c is bytes [start(c), ends[c]).
+    struct Row {
+        std::string bytes;
+        std::vector<uint32_t> ends;
+    };
+
+    const Row& row(int index) const;
+    Row& row(int index);
+    void compactRemovedRows() const;
+    void setSelection(int row, bool raiseChange);
+
+    int columnCount_;
+    std::vector<std::string> headings_;
+    // Removed rows are first only marked, and the store closes the gaps the
+    // next time a row at or below the first gap is reached; so the filters,
+    // which remove from the last row up, cost one pass instead of one move of
+    // the rows below per removal.
+    mutable std::vector<Row> rows_;
+    mutable std::vector<bool> removed_;
+    mutable int firstRemoved_ = -1;
+    int removedCount_ = 0;
+    int lastIndex_ = -1;
+    int listIndex_ = -1;
+    ListboxModel* model_;
+};

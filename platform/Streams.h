@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+class FolderItem;
+class QSaveFile;
+
+// Reads a text file. The text is taken as bytes, unchanged; lines end at
+// "\n", "\r\n" or "\r".
+class TextInputStream {
+public:
+    // Nothing when the item is missing, a folder, or can't be read.
+    static std::unique_ptr<TextInputStream> Open(const FolderItem& file);
+
+    // The next line without its line end; empty at the end of the file.
+    std::string ReadLine();
+    // Everything not yet read.
+    std::string ReadAll();
+    // True once nothing remains to be read.
+    bool EndOfFile() const;
+    void Close();
+
+private:
+    explicit TextInputStream(std::string bytes);
+    std::string bytes_;
+    size_t position_ = 0;
+};
+
+// Writes a text file safely: the text goes to a new file beside the old one,
+// which is renamed over the old file only when Close() succeeds. A failed
+// write, a crash or a stream destroyed without Close() leaves the old file whole.
+class TextOutputStream {
+public:
+    // Nothing when the file can't be created.
+    static std::unique_ptr<TextOutputStream> Create(const FolderItem& file);
+    ~TextOutputStream();
+
+    void Write(std::string_view text);
+    // The text followed by EndOfLine.
+    void WriteLine(std::string_view text);
+    // Commits the file; false (and the old file kept) when anything failed.
+    bool Close();
+
+private:
+    explicit TextOutputStream(std::unique_ptr<QSaveFile> file);
+    std::unique_ptr<QSaveFile> file_;
+};

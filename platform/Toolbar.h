@@ -1,0 +1,81 @@
+#pragma once
+
+#include "platform/Picture.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QToolBar;
+
+// An item of a menu; its children make a sub-menu.
+class MenuItem {
+public:
+    explicit MenuItem(std::string_view text = {});
+
+    std::string Text;
+    std::string Name;
+
+    void Append(std::unique_ptr<MenuItem> item);
+    int Count() const { return static_cast<int>(children_.size()); }
+    MenuItem& Item(int index) const { return *children_.at(static_cast<size_t>(index)); }
+
+private:
+    std::vector<std::unique_ptr<MenuItem>> children_;
+};
+
+// One button of a toolbar.
+class ToolButton {
+public:
+    enum Style { PushButtonStyle = 0, DropDownStyle = 3, FlexibleSpaceStyle = 6 };
+
+    std::string Name;
+    int Style = PushButtonStyle;
+    std::string Caption;
+    std::string HelpTag;
+    Picture Icon;
+    // For a drop-down button: the menu whose children it offers.
+    std::unique_ptr<MenuItem> DropDownMenu;
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+
+    // The toolbar's action for this button, once appended.
+    QAction* action() const { return action_; }
+
+private:
+    friend class Toolbar;
+    bool enabled_ = true;
+    QAction* action_ = nullptr;
+};
+
+// A window's toolbar: buttons with icons and captions, from left to right.
+class Toolbar {
+public:
+    explicit Toolbar(std::string name);
+    virtual ~Toolbar();
+
+    const std::string& Name() const { return name_; }
+
+    // Appends the button at the right end; the toolbar keeps it.
+    ToolButton& Append(std::unique_ptr<ToolButton> button);
+    int Count() const { return static_cast<int>(buttons_.size()); }
+    ToolButton& Item(int index) const { return *buttons_.at(static_cast<size_t>(index)); }
+
+    // A click on a button (on a drop-down button: on the button, not its menu).
+    std::function<void(ToolButton& item)> Action;
+    // A choice from a drop-down button's menu.
+    std::function<void(ToolButton& item, MenuItem& hitItem)> DropDownMenuAction;
+
+    QToolBar* toolBar() const { return toolBar_; }
+
+private:
+    std::string name_;
+    QToolBar* toolBar_;
+    std::vector<std::unique_ptr<ToolButton>> buttons_;
+    std::vector<std::unique_ptr<QMenu>> menus_;
+};

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <typeindex>
+#include <vector>
+
+class Control;
+class GroupBox;
+class Toolbar;
+class QMainWindow;
+class QMenuBar;
+class WindowFrame;
+
+// A window of the program. Each window class has one shared instance, made on
+// first reference through Instance<W>() and released when the window closes;
+// the next reference makes a fresh one.
+class Window {
+public:
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // The shared instance of W, made (and opened) when there is none.
+    template <class W>
+    static W& Instance();
+    // The shared instance of W when one exists, else nothing.
+    template <class W>
+    static W* Existing();
+
+    // Brings the window up and returns at once.
+    void Show();
+    // Brings the window up modally and returns when it has closed.
+    void ShowModal();
+    // Asks the window to close, as its close button does. False when
+    // Event_CancelClose refused.
+    bool Close(bool appQuitting = false);
+
+    bool Visible() const;
+    void SetVisible(bool visible);
+    std::string Title() const;
+    void SetTitle(std::string_view title);
+
+    // The controls in the order they were added.
+    int ControlCount() const { return static_cast<int>(controls_.size()); }
+    Control& ControlAt(int index) const { return *controls_.at(static_cast<size_t>(index)); }
+
+    // Every open window, oldest first.
+    static std::vector<Window*> OpenWindows();
+
+    QMainWindow* frame() const;
+
+protected:
+    Window();
+
+    // Opening: the window's design is built in the subclass's constructor;
+    // Event_Open runs once the shared instance is in place.
+    virtual void Event_Open() {}
+    // Asked before the window closes; true keeps it open.
+    virtual bool Event_CancelClose(bool appQuitting) {
+        (void)appQuitting;
+        return false;
+    }
+    virtual void Event_Close() {}
+
+    // Window properties, set while the design is built.
+    void SetContentSize(int width, int height);
+    void SetResizable(bool resizable);
+    void SetMinimizable(bool on);
+    void SetMaximizable(bool on);
+    void CenterOnScreen();
+    // Whether the shared instance shows itself as soon as it is made.
+    void SetVisibleAtCreation(bool visible) { visibleAtCreation_ = visible; }
+
+    // Places a control on the content area, in points from its top left.
+    void Add(Control& control, int left, int top, int width, int height);
+    // Places a control inside a frame; the position is still measured from
+    // the window's content area.
+    void Add(Control& control, GroupBox& frame, int left, int top, int width, int height);
+    void SetToolbar(Toolbar& toolbar);
+    void SetMenuBar(QMenuBar* menuBar);
+
+private:
+    friend class WindowFrame;
+    void open(std::type_index type);
+    bool closeRequested(bool appQuitting);
+    void release();
+
+    static std::map<std::type_index, Window*>& registry();
+
+    std::unique_ptr<WindowFrame> frame_;
+    std::vector<Control*> controls_;
+    std::type_index type_ = typeid(Window);
+    bool visibleAtCreation_ = false;
+    bool open_ = false;
+};
+
+template <class W>
+W& Window::Instance() {
+    if (W* existing = Existing<W>())
+        return *existing;
+    auto* window = new W();
+    window->open(typeid(W));
+    return *window;
+}
+
+template <class W>
+W* Window::Existing() {
+    auto found = registry().find(typeid(W));
+    return found == registry().end() ? nullptr : static_cast<W*>(found->second);
+}

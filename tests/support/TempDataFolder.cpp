@@ -1,0 +1,38 @@
+#include "tests/support/TempDataFolder.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+TempDataFolder::TempDataFolder()
+    : previous_(qgetenv("XDG_DATA_HOME")), hadPrevious_(qEnvironmentVariableIsSet("XDG_DATA_HOME")) {
+    qputenv("XDG_DATA_HOME", dir_.path().toUtf8());
+}
+
+TempDataFolder::~TempDataFolder() {
+    if (hadPrevious_)
+        qputenv("XDG_DATA_HOME", previous_);
+    else
+        qunsetenv("XDG_DATA_HOME");
+}
+
+FolderItem TempDataFolder::root() const { return FolderItem(dir_.path().toStdString()); }
+
+FolderItem TempDataFolder::dataFolder() const { return root().Child("Rollkeep"); }
+
+void TempDataFolder::write(std::string_view name, std::string_view bytes) const {
+    dataFolder().CreateAsFolder();
+    std::ofstream out(dataFolder().Child(name).Path(), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string TempDataFolder::read(std::string_view name) const {
+    std::ifstream in(dataFolder().Child(name).Path(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+bool TempDataFolder::exists(std::string_view name) const {
+    return dataFolder().Child(name).Exists();
+}
