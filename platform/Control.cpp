@@ -15,13 +15,21 @@ Control::~Control() {
         delete widget_.data();
 }
 
-bool Control::Enabled() const { return widget_->isEnabled(); }
+bool Control::Enabled() const {
+    return widget_->isEnabled();
+}
 
-void Control::SetEnabled(bool enabled) { widget_->setEnabled(enabled); }
+void Control::SetEnabled(bool enabled) {
+    widget_->setEnabled(enabled);
+}
 
-bool Control::Visible() const { return !widget_->isHidden(); }
+bool Control::Visible() const {
+    return !widget_->isHidden();
+}
 
-void Control::SetVisible(bool visible) { widget_->setVisible(visible); }
+void Control::SetVisible(bool visible) {
+    widget_->setVisible(visible);
+}
 
 void Control::SetTextFont(std::string_view family) {
     QFont font = widget_->font();
@@ -33,8 +41,10 @@ void Control::SetTextFont(std::string_view family) {
 }
 
 void Control::SetTextSize(double points) {
+    // The window layouts are measured in points of 1/72 inch on a screen of
+    // 72 units per inch: one point is one logical pixel, whatever the DPI.
     QFont font = widget_->font();
-    font.setPointSizeF(points);
+    font.setPixelSize(qRound(points));
     widget_->setFont(font);
 }
 

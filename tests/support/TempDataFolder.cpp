@@ -5,7 +5,8 @@
 #include <sstream>
 
 TempDataFolder::TempDataFolder()
-    : previous_(qgetenv("XDG_DATA_HOME")), hadPrevious_(qEnvironmentVariableIsSet("XDG_DATA_HOME")) {
+    : previous_(qgetenv("XDG_DATA_HOME")),
+      hadPrevious_(qEnvironmentVariableIsSet("XDG_DATA_HOME")) {
     qputenv("XDG_DATA_HOME", dir_.path().toUtf8());
 }
 
@@ -16,9 +17,13 @@ TempDataFolder::~TempDataFolder() {
         qunsetenv("XDG_DATA_HOME");
 }
 
-FolderItem TempDataFolder::root() const { return FolderItem(dir_.path().toStdString()); }
+FolderItem TempDataFolder::root() const {
+    return FolderItem(dir_.path().toStdString());
+}
 
-FolderItem TempDataFolder::dataFolder() const { return root().Child("Rollkeep"); }
+FolderItem TempDataFolder::dataFolder() const {
+    return root().Child("Rollkeep");
+}
 
 void TempDataFolder::write(std::string_view name, std::string_view bytes) const {
     dataFolder().CreateAsFolder();

@@ -1,7 +1,7 @@
 #include "tests/support/ScriptedDialogs.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv) {
     // Real widgets, no display.

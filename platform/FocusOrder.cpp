@@ -1,0 +1,12 @@
+#include "platform/FocusOrder.h"
+
+#include "platform/Control.h"
+
+void SetFocusOrder(std::initializer_list<Control*> controls) {
+    const Control* previous = nullptr;
+    for (const Control* control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous->widget(), control->widget());
+        previous = control;
+    }
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Application.h"
+
+// The application object.
+class App : public Application {
+public:
+    using Application::Application;
+
+    void Event_Open() override;
+    void Event_Activate() override;
+};

@@ -1,0 +1,6 @@
+#include "roll/App.h"
+
+int main(int argc, char** argv) {
+    App app(argc, argv);
+    return app.Run();
+}

@@ -1,0 +1,195 @@
+// The member file: what is written, what is read back, and that a stored roll
+// is never lost.
+
+#include "platform/Streams.h"
+#include "tests/support/ProgramTest.h"
+
+#include <filesystem>
+
+namespace {
+
+class MemberFileTest : public ProgramTest {
+protected:
+    mainWindow& open() { return mainWindow::instance(); }
+};
+
+TEST_F(MemberFileTest, FirstStartCreatesTheFolderAndAnEmptyRoll) {
+    ASSERT_FALSE(data.dataFolder().Exists());
+    mainWindow& main = open();
+    EXPECT_TRUE(data.dataFolder().IsFolder());
+    EXPECT_EQ(main.memberList.ListCount(), 0);
+    EXPECT_EQ(main.memberCountFld.Text(), "0");
+    // The paid/due pass saves what it found: an empty roll.
+    ASSERT_TRUE(data.exists("rkMemberList"));
+    EXPECT_EQ(data.read("rkMemberList"), "");
+}
+
+TEST_F(MemberFileTest, WritesEighteenSeparatedCellsPerLine) {
+    data.write("rkMemberList", memberLine({"Brown", "Ann", "6000001"}));
+    mainWindow& main = open();
+    ASSERT_EQ(main.memberList.ListCount(), 1);
+    Globals::saveListbox(main.memberList, "rkMemberList");
+    std::string expected = "Brown@@@Ann@@@6000001@@@";
+    for (int i = 0; i < 15; ++i)
+        expected += "@@@";
+    EXPECT_EQ(data.read("rkMemberList"), expected + "\n");
+}
+
+TEST_F(MemberFileTest, RoundTripKeepsRowsCellsAndOrder) {
+    mainWindow& main = open();
+    Listbox& list = main.memberList;
+    const std::vector<std::vector<std::string>> rows = {
+        {"Zed", "Ünal", "1", "z@x.org"},
+        {"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""},
+        {"Öberg", "Åsa", "3", "", "", "", "", "", "", "", "", "Family", "", "Due", "2026-01-01",
+         "2025", "line one###line two", "Inactive"},
+        {"bad\xff\xfe bytes", "  spaced  ", "x,y;z", "\"quoted\""},
+    };
+    for (const auto& cells : rows) {
+        list.AddRow(cells[0]);
+        for (size_t c = 1; c < cells.size(); ++c)
+            list.SetCell(list.LastIndex(), static_cast<int>(c), cells[c]);
+    }
+    Globals::saveListbox(list, "rkMemberList");
+    Globals::loadListBox(list, "rkMemberList");
+    ASSERT_EQ(list.ListCount(), 4);
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t c = 0; c < rows[r].size(); ++c)
+            EXPECT_EQ(list.Cell(static_cast<int>(r), static_cast<int>(c)), rows[r][c])
+                << "row " << r << " column " << c;
+    EXPECT_EQ(main.memberCountFld.Text(), "4");
+}
+
+TEST_F(MemberFileTest, CellsThatWouldBreakTheFileAreWrittenSafely) {
+    mainWindow& main = open();
+    Listbox& list = main.memberList;
+    list.AddRow("one\ntwo");
+    list.SetCell(0, 1, "a@@@b");
+    list.SetCell(0, 2, "ends with @");
+    list.SetCell(0, 3, "@@@@@@");
+    list.SetCell(0, 4, "cr\rlf\r\nend");
+    list.AddRow("Next");
+    Globals::saveListbox(list, "rkMemberList");
+    Globals::loadListBox(list, "rkMemberList");
+
+    ASSERT_EQ(list.ListCount(), 2);
+    EXPECT_EQ(list.Cell(0, 0), "one###two");
+    EXPECT_EQ(list.Cell(0, 4), "cr###lf###end");
+    // Whatever became of the "@"s, no cell spilled into the next one.
+    EXPECT_EQ(list.Cell(0, 1).find("@@@"), std::string::npos);
+    EXPECT_NE(list.Cell(0, 1).find('a'), std::string::npos);
+    EXPECT_NE(list.Cell(0, 1).find('b'), std::string::npos);
+    EXPECT_EQ(list.Cell(0, 2).rfind("ends with @", 0), 0u);
+    EXPECT_EQ(list.Cell(0, 5), "");
+    EXPECT_EQ(list.Cell(1, 0), "Next");
+    const std::string file = data.read("rkMemberList");
+    EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 2);
+}
+
+TEST_F(MemberFileTest, ShortLongBlankAndSpaceLines) {
+    data.write("rkMemberList", "Smith@@@John\n\n\n   \n" +
+                                   memberLine({"A", "B", "C", "D", "E", "F", "G", "H", "I", "J",
+                                               "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T"}));
+    mainWindow& main = open();
+    Listbox& list = main.memberList;
+    ASSERT_EQ(list.ListCount(), 3);
+    EXPECT_EQ(list.Cell(0, 0), "Smith");
+    EXPECT_EQ(list.Cell(0, 1), "John");
+    for (int c = 2; c < 18; ++c)
+        EXPECT_EQ(list.Cell(0, c), "") << c;
+    // A line of blanks is not empty: it is a member whose last name is blanks.
+    EXPECT_EQ(list.Cell(1, 0), "   ");
+    EXPECT_EQ(list.Cell(2, 17), "R");
+    EXPECT_EQ(list.ColumnCount(), 18);
+    EXPECT_EQ(main.memberCountFld.Text(), "3");
+}
+
+TEST_F(MemberFileTest, WindowsAndOldMacLineEndsAreRead) {
+    data.write("rkMemberList", "Ames@@@A\r\nBell@@@B\rCole@@@C");
+    mainWindow& main = open();
+    EXPECT_EQ(column(main.memberList, 0), (std::vector<std::string>{"Ames", "Bell", "Cole"}));
+}
+
+TEST_F(MemberFileTest, LegacyFileIsReadAndNeverWritten) {
+    const std::string legacy = memberLine({"Old", "Timer"});
+    data.write("MemberList", legacy);
+    mainWindow& main = open();
+    ASSERT_EQ(main.memberList.ListCount(), 1);
+    EXPECT_EQ(main.memberList.Cell(0, 0), "Old");
+    // The open's paid/due pass saved under the current name.
+    ASSERT_TRUE(data.exists("rkMemberList"));
+    EXPECT_EQ(data.read("MemberList"), legacy);
+
+    data.write("rkMemberList", memberLine({"New"}));
+    Globals::loadListBox(main.memberList, "rkMemberList");
+    EXPECT_EQ(main.memberList.Cell(0, 0), "New");
+}
+
+TEST_F(MemberFileTest, UnreadableRollIsNeverOverwritten) {
+    // A folder where the file should be: it exists, but can't be read as text
+    // (as root, a file's mode would not stop us).
+    data.dataFolder().CreateAsFolder();
+    ASSERT_TRUE(data.dataFolder().Child("rkMemberList").CreateAsFolder());
+    mainWindow& main = open();
+    EXPECT_EQ(main.memberList.ListCount(), 0);
+    EXPECT_EQ(main.memberCountFld.Text(), "0");
+
+    main.memberList.AddRow("Someone");
+    Globals::saveListbox(main.memberList, "rkMemberList");
+    main.Close();
+    EXPECT_TRUE(data.dataFolder().Child("rkMemberList").IsFolder());
+}
+
+TEST_F(MemberFileTest, UnreadableLegacyRollDoesNotBecomeAnEmptyRoll) {
+    data.dataFolder().CreateAsFolder();
+    ASSERT_TRUE(data.dataFolder().Child("MemberList").CreateAsFolder());
+    mainWindow& main = open();
+    main.Close();
+    EXPECT_FALSE(data.exists("rkMemberList"));
+}
+
+TEST_F(MemberFileTest, CloseSavesTheListUnlessFiltered) {
+    writeRoll({{.last = "Adams"}});
+    mainWindow& main = open();
+    main.memberList.SetCell(0, 1, "Edited");
+    EXPECT_TRUE(main.Close());
+    EXPECT_EQ(data.read("rkMemberList").find("Adams@@@Edited@@@"), 0u);
+
+    mainWindow& again = open();
+    Globals::gSearchOn = true;
+    again.memberList.SetCell(0, 1, "Filtered edit");
+    const std::string before = data.read("rkMemberList");
+    EXPECT_TRUE(again.Close());
+    EXPECT_EQ(data.read("rkMemberList"), before);
+}
+
+TEST_F(MemberFileTest, MainWindowMadeAgainReloadsWhatWasSaved) {
+    writeRoll({{.last = "Adams"}, {.last = "Baker"}});
+    mainWindow* first = &open();
+    first->memberList.SetCell(1, 0, "Barker");
+    first->Close();
+    EXPECT_EQ(mainWindow::existing(), nullptr);
+
+    // A filter or a half-entered member does not outlive the window.
+    Globals::gSearchOn = true;
+    Globals::gAddingMember = true;
+    mainWindow& second = open();
+    EXPECT_EQ(column(second.memberList, 0), (std::vector<std::string>{"Adams", "Barker"}));
+    EXPECT_FALSE(Globals::gSearchOn);
+    EXPECT_FALSE(Globals::gAddingMember);
+    EXPECT_EQ(second.memberCountFld.Text(), "2");
+}
+
+TEST_F(MemberFileTest, SaveFailureKeepsTheOldFile) {
+    writeRoll({{.last = "Adams"}});
+    mainWindow& main = open();
+    const std::string before = data.read("rkMemberList");
+    // A data folder that is gone: nothing can be created, nothing is reported.
+    Globals::gProgramDataFolder = data.root().Child("missing").Child("Rollkeep");
+    main.memberList.AddRow("Lost");
+    Globals::saveListbox(main.memberList, "rkMemberList");
+    EXPECT_EQ(data.read("rkMemberList"), before);
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+}  // namespace

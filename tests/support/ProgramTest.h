@@ -1,0 +1,90 @@
+#pragma once
+
+// The fixture of the program's tests: a fresh data folder, a fixed day
+// (2026-06-15), scripted dialogs, and the shared state as at start.
+
+#include "platform/Date.h"
+#include "platform/Listbox.h"
+#include "platform/Window.h"
+#include "roll/Globals.h"
+#include "roll/mainWindow.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempDataFolder.h"
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class ProgramTest : public ::testing::Test {
+protected:
+    ProgramTest() : dialogs(ScriptedDialogs::Install()) {
+        Clock::SetFixed(QDateTime(QDate(2026, 6, 15), QTime(10, 0)));
+        Globals::gProgramDataFolder = FolderItem();
+        Globals::gSearchOn = false;
+        Globals::gAddingMember = false;
+        Globals::gAppOpening = false;
+    }
+
+    ~ProgramTest() override {
+        closeAllWindows();
+        Clock::Reset();
+    }
+
+    // Closes every window as its close button would and lets them go.
+    static void closeAllWindows() {
+        for (Window* window : Window::OpenWindows())
+            window->Close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A member line of the file: the cells given, the rest empty, each followed by "@@@".
+    static std::string memberLine(std::initializer_list<std::string> cells) {
+        std::string line;
+        size_t column = 0;
+        for (const std::string& cell : cells) {
+            line += cell + "@@@";
+            ++column;
+        }
+        for (; column < 18; ++column)
+            line += "@@@";
+        return line + "\n";
+    }
+
+    // A full row from 18 cells, by column: name, first name, number, due date...
+    struct Member {
+        std::string last{}, first{}, id{}, email{};
+        std::string type = "Individual", paidDue = "Paid", due = "2027-03-01", yearPaid = "2026";
+        std::string notes{}, status = "Active";
+    };
+
+    static std::string line(const Member& m) {
+        return memberLine({m.last, m.first, m.id, m.email, "", "", "", "", "", "", "2020-01-01",
+                           m.type, "", m.paidDue, m.due, m.yearPaid, m.notes, m.status});
+    }
+
+    void writeRoll(const std::vector<Member>& members) {
+        std::string bytes;
+        for (const Member& m : members)
+            bytes += line(m);
+        data.write("rkMemberList", bytes);
+    }
+
+    static std::vector<std::string> row(const Listbox& list, int index) {
+        std::vector<std::string> cells;
+        for (int column = 0; column < list.ColumnCount(); ++column)
+            cells.push_back(list.Cell(index, column));
+        return cells;
+    }
+
+    static std::vector<std::string> column(const Listbox& list, int index) {
+        std::vector<std::string> cells;
+        for (int row = 0; row < list.ListCount(); ++row)
+            cells.push_back(list.Cell(row, index));
+        return cells;
+    }
+
+    TempDataFolder data;
+    ScriptedDialogs& dialogs;
+};
