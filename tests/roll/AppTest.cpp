@@ -1,0 +1,71 @@
+// Starting the program and bringing its main window back.
+
+#include "roll/App.h"
+#include "tests/support/ProgramTest.h"
+
+namespace {
+
+class AppTest : public ProgramTest {
+protected:
+    int argc = 1;
+    char name[9] = "rollkeep";
+    char* argv[2] = {name, nullptr};
+    App app{argc, argv};
+};
+
+TEST_F(AppTest, OpenHandsOverToTheMainWindow) {
+    writeRoll({{.last = "Adams"}});
+    app.Event_Open();
+    mainWindow* main = mainWindow::existing();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->Visible());
+    EXPECT_EQ(main->Title(), "Rollkeep");
+    EXPECT_EQ(main->memberList.Cell(0, 0), "Adams");
+    EXPECT_FALSE(Globals::gAppOpening);
+}
+
+TEST_F(AppTest, ActivationDuringStartUpMakesNoMainWindow) {
+    Globals::gAppOpening = true;
+    app.Event_Activate();
+    EXPECT_EQ(mainWindow::existing(), nullptr);
+}
+
+TEST_F(AppTest, ActivationBringsAClosedMainWindowBackWithTheSavedRoll) {
+    writeRoll({{.last = "Adams"}});
+    app.Event_Open();
+    mainWindow::instance().memberList.SetCell(0, 0, "Adamson");
+    mainWindow::instance().Close();
+    ASSERT_EQ(mainWindow::existing(), nullptr);
+
+    app.Event_Activate();
+    mainWindow* again = mainWindow::existing();
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(again->Visible());
+    EXPECT_EQ(again->memberList.Cell(0, 0), "Adamson");
+}
+
+TEST_F(AppTest, ActivationShowsAHiddenMainWindow) {
+    app.Event_Open();
+    mainWindow& main = mainWindow::instance();
+    main.SetVisible(false);
+    app.Event_Activate();
+    EXPECT_EQ(mainWindow::existing(), &main);
+    EXPECT_TRUE(main.Visible());
+}
+
+TEST_F(AppTest, QuitSavesTheRollUnlessFiltered) {
+    writeRoll({{.last = "Adams"}});
+    app.Event_Open();
+    mainWindow::instance().memberList.SetCell(0, 1, "Quit edit");
+    app.Quit();
+    EXPECT_EQ(mainWindow::existing(), nullptr);
+    EXPECT_NE(data.read("rkMemberList").find("Adams@@@Quit edit@@@"), std::string::npos);
+
+    app.Event_Activate();
+    Globals::gSearchOn = true;
+    mainWindow::instance().memberList.SetCell(0, 1, "Lost");
+    app.Quit();
+    EXPECT_EQ(data.read("rkMemberList").find("Lost"), std::string::npos);
+}
+
+}  // namespace
