@@ -11,7 +11,7 @@
 bool SameText(std::string_view a, std::string_view b);
 
 // The n-th piece (from 1) of text cut at each occurrence of the whole separator;
-// empty for n below 1 or past the last piece.
+// empty for n below 1 or past the last piece. An empty separator cuts nothing.
 std::string NthField(std::string_view text, std::string_view separator, int n);
 
 // The number of pieces NthField can give; 0 for an empty text.
@@ -19,7 +19,7 @@ int CountFields(std::string_view text, std::string_view separator);
 
 // The number with which the text begins (leading blanks skipped), 0 when there
 // is none. "12.7" gives 12.7, "3abc" 3, "-1" -1, "abc" 0. Never reads hex,
-// "inf" or "nan".
+// "inf" or "nan"; a number too large for a double gives infinity.
 double Val(std::string_view text);
 
 // Decimal digits, "-" before a negative.
