@@ -15,4 +15,8 @@ public:
     void SetAlignment(Align alignment);
     void SetTextColor(int red, int green, int blue);
     void SetMultiline(bool multiline);
+
+private:
+    // As set: the label shows a carriage return as a line break.
+    std::string text_;
 };

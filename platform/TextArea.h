@@ -27,5 +27,8 @@ public:
     QTextEdit* textEdit() const;
 
 private:
+    void raiseTextChange();
     std::string bytes_;
+    // The plain text the area showed when bytes_ were last taken.
+    std::string shown_;
 };

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QMainWindow>
+
+class Window;
+
+// The toolkit's window behind a Window. Its close button goes through the
+// same path as Window::Close, so a window can refuse to close either way.
+class WindowFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit WindowFrame(Window* window);
+    ~WindowFrame() override;
+
+    // The area the controls are placed on, below the toolbar.
+    QWidget* content() const { return centralWidget(); }
+
+signals:
+    // The window closed, or code hid it: a modal run of it is over.
+    void dismissed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    Window* window_;
+};
