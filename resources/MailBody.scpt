@@ -3,8 +3,8 @@
 #
 # Opens a new message in the user's own mail program; Rollkeep never sends
 # mail itself. The three arguments are data from the roll and the notice
-# texts, so they are only ever expanded inside double quotes and handed to
-# xdg-email as separate arguments: nothing in them is evaluated here.
+# texts, so they are only ever expanded inside double quotes and encoded:
+# nothing in them is evaluated here.
 #
 # Prints "sent" once the mail program has the message, otherwise what
 # xdg-email reported, and exits with xdg-email's status.
@@ -19,30 +19,38 @@ if ! command -v xdg-email >/dev/null 2>&1; then
     exit 127
 fi
 
-# xdg-email refuses an empty --subject or --body, while a notice with an empty
-# subject or body is still worth opening, so those options are left out then.
-recipient=$1
-subject=$2
-body=$3
-set --
-if [ -n "$subject" ]; then
-    set -- "$@" --subject "$subject"
-fi
-if [ -n "$body" ]; then
-    set -- "$@" --body "$body"
-fi
+# The message goes to xdg-email as one mailto link in which every byte of the
+# three texts is percent-encoded. So nothing in them can be taken as an
+# option, as a header of the link, or as a backslash escape by the shell code
+# inside xdg-email; the text reaches the mail program as UTF-8 whatever the
+# locale; and an address the mail program would not accept still opens the
+# message, where the user can see and mend it.
+# Letters, digits and "-._~" stand as they are, which keeps a long body
+# within what one argument may hold; every other byte becomes %XX.
+encode() {
+    printf '%s' "$1" | od -An -v -tx1 | awk '
+        BEGIN {
+            # The printable ASCII characters in code order, from 0x20.
+            ascii = " !\"#$%&\047()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~"
+            plain = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-._~"
+            for (i = 1; i <= length(plain); i++) {
+                c = substr(plain, i, 1)
+                keep[sprintf("%02x", 31 + index(ascii, c))] = c
+            }
+        }
+        { for (i = 1; i <= NF; i++) printf "%s", ($i in keep) ? keep[$i] : "%" toupper($i) }'
+}
 
-# xdg-email has no "--" to end its options, so a bare recipient starting with
-# "-" would be read as an option, and one starting with "mailto:" would be
-# taken as a raw URL that could carry its own headers. Such a recipient is
-# handed over as the value of --to instead, which xdg-email always takes as an
-# address and URL-encodes. Nothing is rejected: a bad address is the mail
-# program's to point out. An empty recipient opens a message without one.
-case $recipient in
-    "") ;;
-    -* | mailto:*) set -- "$@" --to "$recipient" ;;
-    *) set -- "$@" "$recipient" ;;
-esac
+link="mailto:$(encode "$1")"
+separator="?"
+if [ -n "$2" ]; then
+    link="${link}${separator}subject=$(encode "$2")"
+    separator="&"
+fi
+if [ -n "$3" ]; then
+    link="${link}${separator}body=$(encode "$3")"
+fi
+set -- "$link"
 
 # The mail program xdg-email starts may outlive it and keep our output open,
 # so the report goes to a file rather than a pipe we would wait on forever.

@@ -78,9 +78,10 @@ TEST_F(MailBodyTest, RecipientThatLooksLikeAnOptionStaysARecipient) {
         EXPECT_EQ(got.recipient, recipient);
         EXPECT_EQ(got.subject, "Subject") << recipient;
         EXPECT_EQ(got.body, "Body") << recipient;
-        // Handed over as one argument, the last.
-        ASSERT_FALSE(got.arguments.empty());
-        EXPECT_EQ(got.arguments.back(), recipient);
+        // Handed over as one mailto link and nothing else, so no text can
+        // become an option of the mail command.
+        ASSERT_EQ(got.arguments.size(), 1u) << recipient;
+        EXPECT_EQ(got.arguments[0].rfind("mailto:", 0), 0u);
     }
 }
 

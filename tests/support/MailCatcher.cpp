@@ -1,8 +1,42 @@
 #include "tests/support/MailCatcher.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <fstream>
 #include <sstream>
+
+namespace {
+
+std::string decoded(std::string_view text) {
+    const QByteArray bytes = QByteArray::fromPercentEncoding(
+        QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    return bytes.toStdString();
+}
+
+// "mailto:TO?subject=S&body=B", each part percent-encoded.
+void readLink(std::string_view link, MailCatcher::Mail& mail) {
+    link.remove_prefix(std::string_view("mailto:").size());
+    const size_t query = link.find('?');
+    mail.recipient = decoded(link.substr(0, query));
+    if (query == std::string_view::npos)
+        return;
+    std::string_view rest = link.substr(query + 1);
+    while (!rest.empty()) {
+        const size_t end = rest.find('&');
+        const std::string_view pair = rest.substr(0, end);
+        const size_t equals = pair.find('=');
+        const std::string_view key = pair.substr(0, equals);
+        const std::string value =
+            equals == std::string_view::npos ? std::string() : decoded(pair.substr(equals + 1));
+        if (key == "subject")
+            mail.subject = value;
+        else if (key == "body")
+            mail.body = value;
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    }
+}
+
+}  // namespace
 
 MailCatcher::MailCatcher() : previousPath_(qgetenv("PATH")) {
     const QString script = dir_.filePath("xdg-email");
@@ -39,15 +73,9 @@ std::vector<MailCatcher::Mail> MailCatcher::mails() const {
         Mail mail;
         for (size_t i = 0; i < count && at < fields.size(); ++i)
             mail.arguments.push_back(fields[at++]);
-        for (size_t i = 0; i < mail.arguments.size(); ++i) {
-            const std::string& argument = mail.arguments[i];
-            if (argument == "--subject" && i + 1 < mail.arguments.size())
-                mail.subject = mail.arguments[++i];
-            else if (argument == "--body" && i + 1 < mail.arguments.size())
-                mail.body = mail.arguments[++i];
-            else
-                mail.recipient = argument;
-        }
+        for (const std::string& argument : mail.arguments)
+            if (argument.rfind("mailto:", 0) == 0)
+                readLink(argument, mail);
         mails.push_back(std::move(mail));
     }
     return mails;

@@ -11,7 +11,8 @@ class MailCatcher {
 public:
     struct Mail {
         std::vector<std::string> arguments;  // as xdg-email received them
-        std::string recipient;               // empty when none was passed
+        // Read from the mailto link among the arguments.
+        std::string recipient;  // empty when none was passed
         std::string subject;
         std::string body;
     };
