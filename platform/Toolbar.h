@@ -2,15 +2,16 @@
 
 #include "platform/Picture.h"
 
+#include <QAction>
+#include <QPointer>
+#include <QToolBar>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class QAction;
 class QMenu;
-class QToolBar;
 
 // An item of a menu; its children make a sub-menu.
 class MenuItem {
@@ -50,7 +51,8 @@ public:
 private:
     friend class Toolbar;
     bool enabled_ = true;
-    QAction* action_ = nullptr;
+    // Gone once the window holding the toolbar is.
+    QPointer<QAction> action_;
 };
 
 // A window's toolbar: buttons with icons and captions, from left to right.
@@ -74,8 +76,15 @@ public:
     QToolBar* toolBar() const { return toolBar_; }
 
 private:
+    void appendPushButton(ToolButton& button);
+    void appendDropDown(ToolButton& button);
+    void fillMenu(QMenu& menu, MenuItem& item, ToolButton& button);
+
     std::string name_;
-    QToolBar* toolBar_;
+    // The window that shows the toolbar owns it; until then we do.
+    QPointer<QToolBar> toolBar_;
+    // Receiver of the buttons' connections, so none reaches a toolbar that is gone.
+    std::unique_ptr<QObject> context_;
     std::vector<std::unique_ptr<ToolButton>> buttons_;
     std::vector<std::unique_ptr<QMenu>> menus_;
 };

@@ -1,0 +1,178 @@
+#include "platform/Application.h"
+
+#include "platform/Window.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+#include <QApplication>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QSocketNotifier>
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+Application* current = nullptr;
+
+constexpr int quitSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+// The signal handler may only write a byte; the event loop reads it and quits
+// the program the way the user would.
+int signalSockets[2] = {-1, -1};
+
+extern "C" void onQuitSignal(int) {
+    const int savedErrno = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalSockets[0], &byte, 1);
+    errno = savedErrno;
+}
+
+// One copy of the program per user; tests give their own name so they never
+// reach a copy that really runs.
+QString instanceName() {
+    const QString name = qEnvironmentVariable("ROLLKEEP_INSTANCE_NAME");
+    return name.isEmpty() ? QStringLiteral("Rollkeep-%1").arg(::getuid()) : name;
+}
+
+}  // namespace
+
+struct Application::Private {
+    std::unique_ptr<QApplication> ownApplication;
+    std::unique_ptr<QObject> context;
+    std::unique_ptr<QLocalServer> server;
+    std::unique_ptr<QSocketNotifier> signalNotifier;
+    struct sigaction previousHandlers[std::size(quitSignals)] = {};
+    bool quitting = false;
+
+    void installQuitSignals(Application& application);
+    void removeQuitSignals();
+};
+
+void Application::Private::installQuitSignals(Application& application) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalSockets) != 0) {
+        std::perror("Rollkeep: no socket pair for signals");
+        return;
+    }
+    signalNotifier = std::make_unique<QSocketNotifier>(signalSockets[1], QSocketNotifier::Read);
+    QObject::connect(signalNotifier.get(), &QSocketNotifier::activated, context.get(),
+                     [&application] {
+                         char bytes[16];
+                         while (::read(signalSockets[1], bytes, sizeof bytes) > 0) {
+                         }
+                         application.Quit();
+                     });
+    struct sigaction action = {};
+    action.sa_handler = onQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (size_t i = 0; i < std::size(quitSignals); ++i)
+        sigaction(quitSignals[i], &action, &previousHandlers[i]);
+}
+
+void Application::Private::removeQuitSignals() {
+    if (!signalNotifier)
+        return;
+    for (size_t i = 0; i < std::size(quitSignals); ++i)
+        sigaction(quitSignals[i], &previousHandlers[i], nullptr);
+    signalNotifier.reset();
+    ::close(signalSockets[0]);
+    ::close(signalSockets[1]);
+    signalSockets[0] = signalSockets[1] = -1;
+}
+
+Application::Application(int& argc, char** argv) : d(std::make_unique<Private>()) {
+    if (!QApplication::instance())
+        d->ownApplication = std::make_unique<QApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Rollkeep"));
+    // The program lives on with its main window closed, until it is quit.
+    QApplication::setQuitOnLastWindowClosed(false);
+    current = this;
+    d->context = std::make_unique<QObject>();
+
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, d->context.get(),
+                     [this](Qt::ApplicationState state) {
+                         if (state == Qt::ApplicationActive)
+                             Event_Activate();
+                     });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, d->context.get(),
+                     [this] { Quit(); });
+
+    d->installQuitSignals(*this);
+}
+
+Application::~Application() {
+    d->removeQuitSignals();
+    d->server.reset();
+    d->context.reset();
+    if (current == this)
+        current = nullptr;
+}
+
+int Application::Run() {
+    const QString name = instanceName();
+    {
+        QLocalSocket running;
+        running.connectToServer(name);
+        if (running.waitForConnected(1000)) {
+            running.write("activate\n");
+            running.waitForBytesWritten(1000);
+            running.disconnectFromServer();
+            std::puts("Rollkeep is already running; its window is brought up.");
+            std::fflush(stdout);
+            return 0;
+        }
+    }
+
+    // Nobody answered, so a socket left there is from a copy that crashed.
+    QLocalServer::removeServer(name);
+    d->server = std::make_unique<QLocalServer>();
+    d->server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!d->server->listen(name))
+        std::fprintf(stderr, "Rollkeep: can't listen for a second start: %s\n",
+                     qPrintable(d->server->errorString()));
+    QObject::connect(d->server.get(), &QLocalServer::newConnection, d->context.get(), [this] {
+        while (QLocalSocket* caller = d->server->nextPendingConnection()) {
+            QObject::connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
+            QObject::connect(caller, &QLocalSocket::readyRead, d->context.get(), [this, caller] {
+                while (caller->canReadLine())
+                    if (caller->readLine().trimmed() == "activate")
+                        Event_Activate();
+            });
+        }
+    });
+
+    Event_Open();
+    return QApplication::exec();
+}
+
+void Application::Quit() {
+    // A window asking whether to save may run an event loop, in which a
+    // second signal must not start a second quit.
+    if (d->quitting)
+        return;
+    d->quitting = true;
+    const std::vector<Window*> windows = Window::OpenWindows();
+    for (Window* window : windows) {
+        // Closing one window may already have closed another.
+        const std::vector<Window*> stillOpen = Window::OpenWindows();
+        if (std::ranges::find(stillOpen, window) == stillOpen.end())
+            continue;
+        if (!window->Close(true)) {
+            d->quitting = false;
+            return;
+        }
+    }
+    d->quitting = false;
+    QCoreApplication::quit();
+}
+
+FolderItem Application::ExecutableFile() {
+    return FolderItem(QCoreApplication::applicationFilePath().toStdString());
+}
+
+Application* Application::Current() {
+    return current;
+}

@@ -1,0 +1,118 @@
+#include "platform/Toolbar.h"
+
+#include "platform/QtText.h"
+
+#include <QIcon>
+#include <QMenu>
+#include <QToolButton>
+
+namespace {
+
+QIcon buttonIcon(const ToolButton& button) {
+    return button.Icon.IsNull() ? QIcon() : QIcon(button.Icon.pixmap());
+}
+
+}  // namespace
+
+MenuItem::MenuItem(std::string_view text) : Text(text) {}
+
+void MenuItem::Append(std::unique_ptr<MenuItem> item) {
+    children_.push_back(std::move(item));
+}
+
+void ToolButton::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (action_)
+        action_->setEnabled(enabled);
+}
+
+Toolbar::Toolbar(std::string name)
+    : name_(std::move(name)), toolBar_(new QToolBar), context_(std::make_unique<QObject>()) {
+    toolBar_->setObjectName(toQString(name_));
+    toolBar_->setMovable(false);
+    toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolBar_->setIconSize(QSize(32, 32));
+}
+
+Toolbar::~Toolbar() {
+    context_.reset();
+    if (toolBar_ && !toolBar_->parent())
+        delete toolBar_.data();
+}
+
+ToolButton& Toolbar::Append(std::unique_ptr<ToolButton> button) {
+    ToolButton& appended = *buttons_.emplace_back(std::move(button));
+    switch (appended.Style) {
+        case ToolButton::DropDownStyle:
+            appendDropDown(appended);
+            break;
+        case ToolButton::FlexibleSpaceStyle: {
+            auto* space = new QWidget;
+            space->setObjectName(toQString(appended.Name));
+            space->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+            appended.action_ = toolBar_->addWidget(space);
+            break;
+        }
+        default:
+            appendPushButton(appended);
+            break;
+    }
+    if (appended.action_)
+        appended.action_->setEnabled(appended.Enabled());
+    return appended;
+}
+
+void Toolbar::appendPushButton(ToolButton& button) {
+    QAction* action = toolBar_->addAction(buttonIcon(button), toQString(button.Caption));
+    action->setObjectName(toQString(button.Name));
+    action->setToolTip(toQString(button.HelpTag));
+    QObject::connect(action, &QAction::triggered, context_.get(), [this, &button] {
+        if (Action)
+            Action(button);
+    });
+    button.action_ = action;
+}
+
+// A drop-down button is a button in its own right with a menu on its arrow,
+// which a toolbar action alone does not give.
+void Toolbar::appendDropDown(ToolButton& button) {
+    auto* toolButton = new QToolButton;
+    toolButton->setObjectName(toQString(button.Name));
+    toolButton->setToolButtonStyle(toolBar_->toolButtonStyle());
+    toolButton->setIconSize(toolBar_->iconSize());
+    toolButton->setAutoRaise(true);
+
+    auto* click = new QAction(buttonIcon(button), toQString(button.Caption), toolButton);
+    click->setToolTip(toQString(button.HelpTag));
+    QObject::connect(click, &QAction::triggered, context_.get(), [this, &button] {
+        if (Action)
+            Action(button);
+    });
+    toolButton->setDefaultAction(click);
+
+    QMenu& menu = *menus_.emplace_back(std::make_unique<QMenu>());
+    if (button.DropDownMenu)
+        fillMenu(menu, *button.DropDownMenu, button);
+    toolButton->setMenu(&menu);
+    toolButton->setPopupMode(QToolButton::MenuButtonPopup);
+
+    button.action_ = toolBar_->addWidget(toolButton);
+}
+
+void Toolbar::fillMenu(QMenu& menu, MenuItem& item, ToolButton& button) {
+    for (int i = 0; i < item.Count(); ++i) {
+        MenuItem& child = item.Item(i);
+        if (child.Count() > 0) {
+            QMenu* subMenu = menu.addMenu(toQString(child.Text));
+            subMenu->setObjectName(toQString(child.Name));
+            fillMenu(*subMenu, child, button);
+            continue;
+        }
+        QAction* choice = menu.addAction(toQString(child.Text));
+        choice->setObjectName(toQString(child.Name));
+        QObject::connect(choice, &QAction::triggered, context_.get(), [this, &button, &child] {
+            if (DropDownMenuAction)
+                DropDownMenuAction(button, child);
+        });
+    }
+}

@@ -1,0 +1,197 @@
+#include "platform/Application.h"
+#include "platform/Window.h"
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <functional>
+
+namespace {
+
+// A window that counts its closes and may refuse to close.
+template <int N>
+class CountingWindow : public Window {
+public:
+    static inline int closes = 0;
+    static inline bool refuse = false;
+    static inline bool askedWhileQuitting = false;
+
+protected:
+    bool Event_CancelClose(bool appQuitting) override {
+        askedWhileQuitting = appQuitting;
+        return refuse;
+    }
+    void Event_Close() override { ++closes; }
+};
+using OlderWindow = CountingWindow<1>;
+using NewerWindow = CountingWindow<2>;
+
+class TestApplication : public Application {
+public:
+    TestApplication() : Application(argc_, argv_) {}
+
+    std::function<void()> onOpen;
+    std::function<void()> onActivate;
+    int opened = 0;
+    int activations = 0;
+
+protected:
+    void Event_Open() override {
+        ++opened;
+        if (onOpen)
+            onOpen();
+    }
+    void Event_Activate() override {
+        ++activations;
+        if (onActivate)
+            onActivate();
+    }
+
+private:
+    static inline int argc_ = 1;
+    static inline char name_[] = "ApplicationTest";
+    static inline char* argv_[] = {name_, nullptr};
+};
+
+// Every test gets a copy-of-the-program name of its own, so none reaches a
+// Rollkeep that really runs, nor another test's.
+class ApplicationTest : public ::testing::Test {
+protected:
+    ApplicationTest()
+        : instanceName(QStringLiteral("rollkeep-test-%1-%2")
+                           .arg(QCoreApplication::applicationPid())
+                           .arg(++serial)) {
+        qputenv("ROLLKEEP_INSTANCE_NAME", instanceName.toUtf8());
+        for (auto* closes : {&OlderWindow::closes, &NewerWindow::closes})
+            *closes = 0;
+        OlderWindow::refuse = NewerWindow::refuse = false;
+        // A test that fails must not hang in the event loop.
+        deadline.setSingleShot(true);
+        QObject::connect(&deadline, &QTimer::timeout, [] {
+            ADD_FAILURE() << "the event loop did not end";
+            QCoreApplication::quit();
+        });
+        deadline.start(10000);
+    }
+    ~ApplicationTest() override {
+        for (Window* window : Window::OpenWindows()) {
+            OlderWindow::refuse = NewerWindow::refuse = false;
+            window->Close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        qunsetenv("ROLLKEEP_INSTANCE_NAME");
+    }
+
+    static void later(int milliseconds, std::function<void()> work) {
+        QTimer::singleShot(milliseconds, qApp, std::move(work));
+    }
+
+    static inline int serial = 0;
+    QString instanceName;
+    QTimer deadline;
+};
+
+}  // namespace
+
+TEST_F(ApplicationTest, QuitSignalsCloseEveryWindowOldestFirst) {
+    TestApplication app;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        OlderWindow::closes = NewerWindow::closes = 0;
+        Window::Instance<OlderWindow>();
+        Window::Instance<NewerWindow>();
+        ASSERT_EQ(::raise(signal), 0);
+        EXPECT_TRUE(QTest::qWaitFor([] { return NewerWindow::closes == 1; }, 2000)) << signal;
+        EXPECT_EQ(OlderWindow::closes, 1) << signal;
+        EXPECT_TRUE(OlderWindow::askedWhileQuitting);
+        EXPECT_TRUE(Window::OpenWindows().empty()) << signal;
+    }
+}
+
+TEST_F(ApplicationTest, AWindowThatRefusesStopsTheQuitAndTheProgramRunsOn) {
+    TestApplication app;
+    bool stillRunningAfterRefusal = false;
+    app.onOpen = [&] {
+        Window::Instance<OlderWindow>();
+        Window::Instance<NewerWindow>();
+        OlderWindow::refuse = true;
+        later(0, [] { ::raise(SIGTERM); });
+        later(200, [&] {
+            stillRunningAfterRefusal = true;
+            EXPECT_EQ(Window::OpenWindows().size(), 2u);
+            EXPECT_EQ(NewerWindow::closes, 0);
+            OlderWindow::refuse = false;
+            app.Quit();
+        });
+    };
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_TRUE(stillRunningAfterRefusal);
+    EXPECT_EQ(OlderWindow::closes, 1);
+    EXPECT_EQ(NewerWindow::closes, 1);
+    EXPECT_EQ(app.opened, 1);
+}
+
+TEST_F(ApplicationTest, ASecondStartHandsOverToTheRunningCopy) {
+    TestApplication app;
+    QProcess secondStart;
+    app.onOpen = [&] {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("ROLLKEEP_INSTANCE_NAME", instanceName);
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        secondStart.setProcessEnvironment(environment);
+        secondStart.start(QCoreApplication::applicationFilePath(),
+                          {"--gtest_filter=SecondStart.*", "--gtest_also_run_disabled_tests"});
+    };
+    app.onActivate = [&] { app.Quit(); };
+
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_EQ(app.activations, 1);
+    ASSERT_TRUE(secondStart.waitForFinished(10000));
+    EXPECT_EQ(secondStart.exitCode(), 0);
+    EXPECT_TRUE(secondStart.readAllStandardOutput().contains(
+        "Rollkeep is already running; its window is brought up."));
+}
+
+// Run by the test above, in a process of its own.
+TEST(SecondStart, DISABLED_HandsOverAndEnds) {
+    TestApplication app;
+    QTimer::singleShot(5000, qApp, [] {
+        ADD_FAILURE() << "the second start did not hand over";
+        QCoreApplication::quit();
+    });
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_EQ(app.opened, 0);
+}
+
+TEST_F(ApplicationTest, ASocketLeftByACrashedCopyDoesNotBlockTheStart) {
+    // A socket file nobody listens on, as a crash leaves it.
+    const QByteArray path = QDir::temp().filePath(instanceName).toLocal8Bit();
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(static_cast<size_t>(path.size()), sizeof address.sun_path);
+    std::copy(path.begin(), path.end(), address.sun_path);
+    const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(stale, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(stale);
+
+    TestApplication app;
+    bool answered = false;
+    app.onOpen = [&] {
+        later(0, [&] {
+            QLocalSocket caller;
+            caller.connectToServer(instanceName);
+            answered = caller.waitForConnected(1000);
+            app.Quit();
+        });
+    };
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_EQ(app.opened, 1);
+    EXPECT_TRUE(answered);
+}
