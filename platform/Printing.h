@@ -25,5 +25,6 @@ public:
     virtual void NextPage() = 0;
 };
 
-// Pages printed into a PDF file, for "Print to File" and for tests.
+// Pages printed into a PDF file, for "Print to File" and for tests. The file
+// is replaced when the surface is destroyed; nothing when it can't be created.
 std::unique_ptr<Graphics> PdfGraphics(const FolderItem& file, PrinterSetup& setup);
