@@ -2,12 +2,13 @@
 
 #include "platform/Control.h"
 
-#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class ListboxDelegate;
 class ListboxModel;
 class QTableView;
 
@@ -36,7 +37,8 @@ public:
 
     // Appends a row, its first cell the text, the others empty.
     void AddRow(std::string_view firstCell);
-    // The row added last; -1 before any.
+    // The row added last, followed as rows above it are removed or the rows
+    // are sorted; -1 before any, after DeleteAllRows or once it is removed.
     int LastIndex() const { return lastIndex_; }
     int ListCount() const;
 
@@ -52,7 +54,7 @@ public:
     void DeleteAllRows();
 
     // The selected row, -1 for none. Setting it to another row (or -1) raises
-    // Change before SetListIndex returns.
+    // Change before SetListIndex returns; a row out of range means none.
     int ListIndex() const { return listIndex_; }
     void SetListIndex(int row);
     int SelCount() const { return listIndex_ >= 0 ? 1 : 0; }
@@ -72,17 +74,27 @@ public:
 
 private:
     friend class ListboxModel;
+    friend class ListboxDelegate;
 
-    // One row's cells packed in one buffer: cell c is bytes [start(c), ends[c]).
+    // One row's cells packed in one buffer: first the end of every cell as a
+    // 32-bit offset into the texts, then the texts back to back. A row costs
+    // one allocation holding its text and four bytes per column.
     struct Row {
+        Row(int columns, std::string_view firstCell);
+        std::string_view cell(int columns, int column) const;
+        void setCell(int columns, int column, std::string_view text);
+
         std::string bytes;
-        std::vector<uint32_t> ends;
     };
 
     const Row& row(int index) const;
     Row& row(int index);
+    std::string_view cellText(int row, int column) const;
     void compactRemovedRows() const;
     void setSelection(int row, bool raiseChange);
+    // Shows the selection in the view once the view shows the rows as they are.
+    void syncViewSelection();
+    void viewSelectionChanged();
 
     int columnCount_;
     std::vector<std::string> headings_;
@@ -93,8 +105,11 @@ private:
     mutable std::vector<Row> rows_;
     mutable std::vector<bool> removed_;
     mutable int firstRemoved_ = -1;
-    int removedCount_ = 0;
+    mutable int removedCount_ = 0;
     int lastIndex_ = -1;
     int listIndex_ = -1;
-    ListboxModel* model_;
+    bool syncingView_ = false;
+    std::unique_ptr<ListboxModel> model_;
+    ListboxDelegate* delegate_;
+    QMetaObject::Connection selectionConnection_;
 };
