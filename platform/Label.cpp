@@ -11,9 +11,10 @@ QLabel* label(QWidget* widget) {
     return static_cast<QLabel*>(widget);
 }
 
-// One line sits in the middle of its box; several lines start at its top.
+// Text starts at the top of its box, as the window layouts were drawn for;
+// a caption that ends in a line break keeps its first line in place.
 void applyAlignment(QLabel* label, Qt::Alignment horizontal) {
-    label->setAlignment(horizontal | (label->wordWrap() ? Qt::AlignTop : Qt::AlignVCenter));
+    label->setAlignment(horizontal | Qt::AlignTop);
 }
 
 }  // namespace
