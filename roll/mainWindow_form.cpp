@@ -45,7 +45,14 @@ void mainWindow::memberList_Change() {
 // Each field is set in turn, and its change handler writes it back into the
 // row before the next one is set.
 void mainWindow::fillForm(int row) {
-    LastName.SetText(memberList.Cell(row, 0));
+    // While a new member is entered, the last name shown decides whether it
+    // can be saved, also when the field already shows this row's last name
+    // and so raises no change.
+    const std::string lastName = memberList.Cell(row, 0);
+    if (LastName.Text() == lastName)
+        LastName_TextChange();
+    else
+        LastName.SetText(lastName);
     firstName.SetText(memberList.Cell(row, 1));
     memberID.SetText(memberList.Cell(row, 2));
     EmailAddress.SetText(memberList.Cell(row, 3));
@@ -62,6 +69,10 @@ void mainWindow::fillForm(int row) {
     for (int item = 0; item < 4; ++item) {
         if (!SameText(type, kTypes[item]))
             continue;
+        // A type typed for the previous member may stand over the chosen
+        // item; choosing the item anew shows it again.
+        if (ComboBox1.ListIndex() == item && ComboBox1.Text() != kTypes[item])
+            ComboBox1.SetListIndex(-1);
         // The item's own spelling goes into the row even when the box already
         // shows that item and so raises no change.
         if (ComboBox1.ListIndex() == item)
