@@ -72,7 +72,10 @@ public:
                     return;
             }
         }
-        QStyledItemDelegate::paint(painter, option, index);
+        // The list shows no focus ring: only the selected row stands out.
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
     }
 
 private:
@@ -115,6 +118,8 @@ Listbox::Listbox(std::string name, int columnCount)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setWordWrap(false);
+    // Tab leaves the list for the next control.
+    table->setTabKeyNavigation(false);
     // Fixed heights and widths: nothing ever measures 100,000 rows.
     table->verticalHeader()->hide();
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

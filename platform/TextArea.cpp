@@ -11,6 +11,8 @@ TextArea::TextArea(std::string name) : Control(std::move(name), new QTextEdit) {
     // Pasted styled text keeps its look; Text() still gives only the words.
     edit->setAcceptRichText(true);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Tab moves on to the next control rather than typing a tab into the text.
+    edit->setTabChangesFocus(true);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     edit->setLineWrapMode(QTextEdit::WidgetWidth);
     edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

@@ -172,6 +172,9 @@ void setTitleBarButton(QWidget* frame, Qt::WindowType button, bool on) {
                  Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowMaximizeButtonHint;
     flags.setFlag(button, on);
+    // No full-screen mode for windows laid out to a fixed size.
+    if (button == Qt::WindowMaximizeButtonHint && !on)
+        flags.setFlag(Qt::WindowFullscreenButtonHint, false);
     // Changing the flags hides a shown window.
     const bool wasVisible = frame->isVisible();
     frame->setWindowFlags(flags);
