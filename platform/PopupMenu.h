@@ -1,23 +1,14 @@
 #pragma once
 
-#include "platform/Control.h"
+#include "platform/ItemList.h"
 
 #include <functional>
-#include <string>
-#include <string_view>
 
 // A pop-up menu: a list of items, one of them chosen.
-class PopupMenu : public Control {
+class PopupMenu : public ItemList {
 public:
     explicit PopupMenu(std::string name);
 
-    void AddRow(std::string_view item);
-    int ListCount() const;
-    std::string List(int index) const;
-
-    int ListIndex() const;
-    void SetListIndex(int index);
-    std::string Text() const;
-
+    // Raised when another item is chosen, by a click or by SetListIndex.
     std::function<void()> Change;
 };
