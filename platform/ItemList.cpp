@@ -44,7 +44,12 @@ int ItemList::ListIndex() const {
 }
 
 void ItemList::SetListIndex(int index) {
-    comboBox()->setCurrentIndex(index);
+    QComboBox* box = comboBox();
+    box->setCurrentIndex(index);
+    // Choosing the item that is already chosen shows its text again over
+    // whatever was typed since.
+    if (box->isEditable() && index >= 0 && box->currentText() != box->itemText(index))
+        box->setEditText(box->itemText(index));
 }
 
 std::string ItemList::Text() const {

@@ -15,7 +15,8 @@ public:
     int ListCount() const;
     std::string List(int index) const;
 
-    // The chosen item, -1 for none.
+    // The chosen item, -1 for none. Choosing an item shows its text, also
+    // when it was chosen already and a text was typed over it.
     int ListIndex() const;
     void SetListIndex(int index);
 

@@ -69,13 +69,9 @@ void mainWindow::fillForm(int row) {
     for (int item = 0; item < 4; ++item) {
         if (!SameText(type, kTypes[item]))
             continue;
-        // A type typed for the previous member may stand over the chosen
-        // item; choosing the item anew shows it again.
-        if (ComboBox1.ListIndex() == item && ComboBox1.Text() != kTypes[item])
-            ComboBox1.SetListIndex(-1);
         // The item's own spelling goes into the row even when the box already
         // shows that item and so raises no change.
-        if (ComboBox1.ListIndex() == item)
+        if (ComboBox1.Text() == kTypes[item])
             ComboBox1_TextChanged();
         else
             ComboBox1.SetListIndex(item);
