@@ -6,6 +6,7 @@
 #include "bench/RollGenerator.h"
 #include "dues/reportWindow.h"
 #include "platform/Dialogs.h"
+#include "platform/EventLoop.h"
 #include "platform/Printing.h"
 #include "roll/Globals.h"
 #include "roll/mainWindow.h"
@@ -111,3 +112,11 @@ void BM_Checklist(benchmark::State& state) {
 BENCHMARK(BM_SearchNoMatch)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Counts)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Checklist)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// One turn of the event loop between slices, as every row loop pays per row
+// and per cell.
+static void BM_EventLoopTurn(benchmark::State& state) {
+    for (auto _ : state)
+        EventLoop::Turn();
+}
+BENCHMARK(BM_EventLoopTurn);
