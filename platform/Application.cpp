@@ -8,6 +8,9 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QSocketNotifier>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -149,6 +152,15 @@ int Application::Run() {
 }
 
 void Application::Quit() {
+    // Inside a modal dialog, the handler that opened it still runs below it
+    // and would find its window gone. End the dialog as if cancelled and quit
+    // once that handler is done and only the main loop runs.
+    if (QThread::currentThread()->loopLevel() > 1) {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+        QTimer::singleShot(50, d->context.get(), [this] { Quit(); });
+        return;
+    }
     // A window asking whether to save may run an event loop, in which a
     // second signal must not start a second quit.
     if (d->quitting)

@@ -1,4 +1,6 @@
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/QtDialogDriver.h"
 #include "platform/Window.h"
 
 #include <gtest/gtest.h>
@@ -136,6 +138,33 @@ TEST_F(ApplicationTest, AWindowThatRefusesStopsTheQuitAndTheProgramRunsOn) {
     EXPECT_EQ(OlderWindow::closes, 1);
     EXPECT_EQ(NewerWindow::closes, 1);
     EXPECT_EQ(app.opened, 1);
+}
+
+TEST_F(ApplicationTest, AQuitDuringAModalQuestionWaitsForTheHandlerThatAsked) {
+    TestApplication app;
+    auto scripted = SetDialogDriver(std::make_unique<QtDialogDriver>());
+    bool handlerFinished = false;
+    app.onOpen = [&] {
+        Window::Instance<OlderWindow>();
+        // A handler asks a question; the quit arrives while it waits.
+        later(0, [&] {
+            later(100, [] { ::raise(SIGTERM); });
+            MessageDialog question;
+            question.Message = "Send it?";
+            question.CancelVisible = true;
+            const MessageDialog::Button answer = question.ShowModal();
+            EXPECT_EQ(answer, MessageDialog::Button::Cancel);
+            // The handler's window is still there to finish its work on.
+            EXPECT_NE(Window::Existing<OlderWindow>(), nullptr);
+            EXPECT_EQ(OlderWindow::closes, 0);
+            handlerFinished = true;
+        });
+    };
+    EXPECT_EQ(app.Run(), 0);
+    SetDialogDriver(std::move(scripted));
+    EXPECT_TRUE(handlerFinished);
+    EXPECT_EQ(OlderWindow::closes, 1);
+    EXPECT_TRUE(Window::OpenWindows().empty());
 }
 
 TEST_F(ApplicationTest, ASecondStartHandsOverToTheRunningCopy) {
