@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::string_view kSeparator = "@@@";
 
-// Until a load has told us what is stored, writing could destroy it.
+// False until a load has read the stored roll (or found none), and again
+// when the stored roll exists but can't be read: then no save may write over
+// it, so an unreadable file never turns into an empty roll.
 bool safeToReplace = false;
 
 // The file has no escapes, so a cell must never hold what would split its line
@@ -65,10 +67,6 @@ FolderItem storedRoll(std::string_view fileName) {
 }  // namespace
 
 namespace Globals {
-
-bool storedRollIsSafeToReplace() {
-    return safeToReplace;
-}
 
 void saveListbox(Listbox& list, std::string_view fileName) {
     if (!safeToReplace) {

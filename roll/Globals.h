@@ -28,8 +28,4 @@ void saveListbox(Listbox& list, std::string_view fileName);
 // characters), then shows the main window's row count.
 void loadListBox(Listbox& list, std::string_view fileName);
 
-// False while the stored roll exists but could not be read: then no save may
-// write over it, so an unreadable file never turns into an empty roll.
-bool storedRollIsSafeToReplace();
-
 }  // namespace Globals

@@ -69,13 +69,9 @@ TEST_F(DeleteShowAllTest, AsksTheCautionQuestionAndCancelChangesNothing) {
     dialogs.AnswerQuestion(Button::Cancel);
     clickDelete(main);
 
-    ASSERT_EQ(dialogs.questions().size(), 1u);
-    const ScriptedDialogs::Asked asked = dialogs.questions().front();
-    EXPECT_EQ(asked.icon, 1);
-    EXPECT_EQ(asked.action, "Delete");
-    EXPECT_TRUE(asked.cancelVisible);
-    EXPECT_EQ(asked.text, "Do you want to delete the selected member?");
-    EXPECT_EQ(asked.explanation, "This action cannot be undone. ");
+    EXPECT_EQ(dialogs.questions(),
+              std::vector{ScriptedDialogs::Question(1, "Do you want to delete the selected member?",
+                                                    "Delete", "This action cannot be undone. ")});
     EXPECT_TRUE(dialogs.messages().empty());
 
     EXPECT_EQ(column(main.memberList, 0), (Names{"Adams", "Brown", "Clark", "Dunn"}));

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,16 @@ public:
         std::string action;       // questions: the action button's caption
         int icon = 0;
         bool cancelVisible = false;
+
+        friend bool operator==(const Asked&, const Asked&) = default;
     };
+
+    // A question with a cancel button, as a test expects it to be asked.
+    static Asked Question(int icon, std::string text, std::string action,
+                          std::string explanation = {}) {
+        return {
+            Kind::Question, std::move(text), std::move(explanation), std::move(action), icon, true};
+    }
 
     // Installs a fresh driver and returns it; it stays installed until the next Install().
     static ScriptedDialogs& Install();
@@ -59,3 +69,10 @@ private:
     std::deque<std::optional<FolderItem>> saveAnswers_;
     std::deque<std::function<std::unique_ptr<Graphics>(PrinterSetup&)>> printAnswers_;
 };
+
+// How gtest shows an asked dialog in a failed comparison.
+inline void PrintTo(const ScriptedDialogs::Asked& asked, std::ostream* out) {
+    *out << "{kind " << static_cast<int>(asked.kind) << ", \"" << asked.text << "\", \""
+         << asked.explanation << "\", action \"" << asked.action << "\", icon " << asked.icon
+         << (asked.cancelVisible ? ", cancel" : "") << "}";
+}
