@@ -1,5 +1,6 @@
 #include "roll/mainWindow.h"
 
+#include "core/ListFilters.h"
 #include "dues/reportWindow.h"
 #include "platform/FocusOrder.h"
 #include "platform/Text.h"
@@ -187,9 +188,8 @@ void mainWindow::Toolbar11_Open() {
     findMenu->Name = "FindMenu";
     findMenu->Icon = findIcon();
     auto root = std::make_unique<MenuItem>();
-    for (const char* text :
-         {"Due Members", "Due by Month", "Paid Members", "Active Members", "Inactive Members"})
-        root->Append(std::make_unique<MenuItem>(text));
+    for (const FindMenuItem& item : kFindMenuItems)
+        root->Append(std::make_unique<MenuItem>(item.text));
     findMenu->DropDownMenu = std::move(root);
     Toolbar11.Append(std::move(findMenu));
 }

@@ -1,0 +1,31 @@
+#include "core/EmailTemplates.h"
+
+#include "platform/Streams.h"
+
+std::string LoadEmailTemplate(const FolderItem& dataFolder, std::string_view name) {
+    const FolderItem file = dataFolder.Child(name);
+    if (!file.Exists())
+        return {};
+    auto in = TextInputStream::Open(file);
+    if (!in)
+        return {};
+    // The editor writes UTF-8, and the stream hands over the bytes unchanged,
+    // so the text reads back exactly as it was saved.
+    std::string text = in->ReadAll();
+    in->Close();
+    return text;
+}
+
+std::optional<std::string> SaveEmailTemplate(const FolderItem& dataFolder, std::string_view name,
+                                             std::string_view text) {
+    if (!dataFolder.IsValid())
+        return "the data folder is not known";
+    auto out = TextOutputStream::Create(dataFolder.Child(name));
+    if (!out)
+        return "the file could not be created";
+    // Other systems mark a file as text with a creator code; a file here needs none.
+    out->Write(text);
+    if (!out->Close())
+        return "the file could not be written";
+    return std::nullopt;
+}
