@@ -24,6 +24,10 @@ public:
     std::string Explanation;
     std::string ActionCaption = "OK";
     bool CancelVisible = false;
+    // Empty for the platform's own caption. A cancel button captioned as an
+    // answer of its own ("Don't Save") is not pressed by Escape, so no key
+    // gives that answer by chance.
+    std::string CancelCaption;
 
     // The button pressed; Cancel also when the dialog was dismissed.
     Button ShowModal() const;

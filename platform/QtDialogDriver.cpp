@@ -67,8 +67,10 @@ MessageDialog::Button QtDialogDriver::messageDialog(const MessageDialog& dialog)
     box.setInformativeText(toQString(dialog.Explanation));
     QPushButton* action = box.addButton(toQString(dialog.ActionCaption), QMessageBox::AcceptRole);
     box.setDefaultButton(action);
-    if (dialog.CancelVisible)
+    if (dialog.CancelVisible && dialog.CancelCaption.empty())
         box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    else if (dialog.CancelVisible)
+        box.addButton(toQString(dialog.CancelCaption), QMessageBox::DestructiveRole);
     box.exec();
     return box.clickedButton() == action ? MessageDialog::Button::Action
                                          : MessageDialog::Button::Cancel;

@@ -3,6 +3,7 @@
 #include "platform/Control.h"
 #include "platform/GroupBox.h"
 #include "platform/QtText.h"
+#include "platform/TabPanel.h"
 #include "platform/Toolbar.h"
 #include "platform/WindowFrame.h"
 
@@ -226,6 +227,16 @@ void Window::Add(Control& control, GroupBox& frame, int left, int top, int width
     QWidget* content = frame_->content();
     const QPoint origin = content->isAncestorOf(box) ? box->mapTo(content, QPoint()) : box->pos();
     place(control.widget(), box, QRect(left - origin.x(), top - origin.y(), width, height));
+    controls_.push_back(&control);
+}
+
+void Window::Add(Control& control, TabPanel& tabs, int panel, int left, int top, int width,
+                 int height) {
+    QWidget* page = tabs.panel(panel);
+    if (!page)
+        return;
+    const QPoint origin = tabs.widget()->mapTo(frame_->content(), QPoint()) + tabs.panelOrigin();
+    place(control.widget(), page, QRect(left - origin.x(), top - origin.y(), width, height));
     controls_.push_back(&control);
 }
 

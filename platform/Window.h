@@ -9,6 +9,7 @@
 
 class Control;
 class GroupBox;
+class TabPanel;
 class Toolbar;
 class QMainWindow;
 class QMenuBar;
@@ -79,6 +80,9 @@ protected:
     // Places a control inside a frame; the position is still measured from
     // the window's content area.
     void Add(Control& control, GroupBox& frame, int left, int top, int width, int height);
+    // Places a control on one panel of a tab panel (from 0), shown while that
+    // panel is; the position is still measured from the window's content area.
+    void Add(Control& control, TabPanel& tabs, int panel, int left, int top, int width, int height);
     void SetToolbar(Toolbar& toolbar);
     void SetMenuBar(QMenuBar* menuBar);
 

@@ -174,6 +174,29 @@ TEST_F(QtDialogs, MessageDialogCancelButtonAndEscapeBothCancel) {
     EXPECT_EQ(question.ShowModal(), MessageDialog::Button::Cancel);
 }
 
+TEST_F(QtDialogs, ACancelButtonWithItsOwnCaptionIsPressedOnlyOnPurpose) {
+    MessageDialog question;
+    question.Message = "Save changes?";
+    question.ActionCaption = "Save";
+    question.CancelVisible = true;
+    question.CancelCaption = "Don't Save";
+
+    QStringList captions;
+    bool escapeAnswered = false;
+    whenShown<QMessageBox>([&](QMessageBox& box) {
+        captions = describe(box).buttons;
+        // Escape is no answer here: the box stays until a button is pressed.
+        QTest::keyClick(&box, Qt::Key_Escape);
+        escapeAnswered = !box.isVisible();
+        buttonWithText(box, "Don't Save")->click();
+    });
+    EXPECT_EQ(question.ShowModal(), MessageDialog::Button::Cancel);
+    EXPECT_FALSE(escapeAnswered);
+    EXPECT_EQ(captions.size(), 2);
+    EXPECT_TRUE(captions.contains("Don't Save"));
+    EXPECT_FALSE(captions.contains("Cancel"));
+}
+
 TEST_F(QtDialogs, NotesShowTheirIconAndOneButton) {
     const std::pair<int, QMessageBox::Icon> icons[] = {
         {MessageDialog::NoteIcon, QMessageBox::Information},

@@ -3,6 +3,7 @@
 #include "platform/GroupBox.h"
 #include "platform/Label.h"
 #include "platform/PushButton.h"
+#include "platform/TabPanel.h"
 #include "platform/TextField.h"
 #include "platform/Window.h"
 
@@ -269,6 +270,56 @@ TEST_F(WindowTest, ControlsKeepTheirOrderAndTheirPlaceInsideFrames) {
     EXPECT_EQ(paid->mapTo(content, QPoint()), QPoint(30, 70));
     EXPECT_EQ(paid->size(), QSize(100, 20));
     EXPECT_TRUE(paid->isVisible());
+}
+
+class TabbedWindow : public Window {
+public:
+    TabbedWindow() {
+        SetContentSize(400, 300);
+        SetResizable(true);
+        Add(tabs, 32, 20, 300, 250);
+        for (const char* caption : {"One", "Two"})
+            tabs.Append(caption);
+        Add(first, tabs, 0, 52, 58, 200, 22);
+        Add(second, tabs, 1, 52, 58, 200, 22);
+        Add(outside, 10, 280, 100, 20);
+    }
+
+    TabPanel tabs{"tabs"};
+    TextField first{"first"};
+    TextField second{"second"};
+    Label outside{"outside", "Outside"};
+};
+
+TEST_F(WindowTest, ControlsOnATabPanelStandWherePlacedAndShowWithTheirPanel) {
+    TabbedWindow& window = Window::Instance<TabbedWindow>();
+    std::vector<int> changes;
+    window.tabs.Change = [&] { changes.push_back(window.tabs.Value()); };
+    window.Show();
+
+    ASSERT_EQ(window.tabs.PanelCount(), 2);
+    EXPECT_EQ(window.tabs.Caption(1), "Two");
+    EXPECT_EQ(window.tabs.Value(), 0);
+    QWidget* content = window.frame()->centralWidget();
+    for (TextField* field : {&window.first, &window.second})
+        EXPECT_EQ(field->widget()->mapTo(content, QPoint()), QPoint(52, 58)) << field->Name();
+    EXPECT_TRUE(window.first.widget()->isVisible());
+    EXPECT_FALSE(window.second.widget()->isVisible());
+
+    window.tabs.SetValue(1);
+    EXPECT_EQ(changes, std::vector{1});
+    EXPECT_FALSE(window.first.widget()->isVisible());
+    EXPECT_TRUE(window.second.widget()->isVisible());
+    EXPECT_EQ(window.second.widget()->mapTo(content, QPoint()), QPoint(52, 58));
+    // A panel that does not exist changes nothing.
+    window.tabs.SetValue(2);
+    EXPECT_EQ(window.tabs.Value(), 1);
+
+    // Placed from the top left, they stay there as the window grows.
+    window.frame()->resize(window.frame()->size() + QSize(200, 100));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(window.second.widget()->mapTo(content, QPoint()), QPoint(52, 58));
+    EXPECT_EQ(window.second.widget()->size(), QSize(200, 22));
 }
 
 class KeysWindow : public Window {

@@ -64,12 +64,12 @@ void ScriptedDialogs::clear() {
 }
 
 void ScriptedDialogs::msgBox(const std::string& text) {
-    asked_.push_back({Kind::MsgBox, text, {}, {}, 0, false});
+    asked_.push_back({Kind::MsgBox, text, {}, {}, 0, false, {}});
 }
 
 MessageDialog::Button ScriptedDialogs::messageDialog(const MessageDialog& dialog) {
     asked_.push_back({Kind::Question, dialog.Message, dialog.Explanation, dialog.ActionCaption,
-                      dialog.Icon, dialog.CancelVisible});
+                      dialog.Icon, dialog.CancelVisible, dialog.CancelCaption});
     if (questionAnswers_.empty()) {
         ADD_FAILURE() << "unscripted question: " << dialog.Message;
         return MessageDialog::Button::Cancel;
@@ -80,7 +80,7 @@ MessageDialog::Button ScriptedDialogs::messageDialog(const MessageDialog& dialog
 }
 
 std::optional<FolderItem> ScriptedDialogs::openFile(const OpenFileRequest& request) {
-    asked_.push_back({Kind::OpenFile, request.title, request.filter, {}, 0, true});
+    asked_.push_back({Kind::OpenFile, request.title, request.filter, {}, 0, true, {}});
     if (openAnswers_.empty()) {
         ADD_FAILURE() << "unscripted open-file dialog: " << request.title;
         return std::nullopt;
@@ -91,7 +91,7 @@ std::optional<FolderItem> ScriptedDialogs::openFile(const OpenFileRequest& reque
 }
 
 std::optional<FolderItem> ScriptedDialogs::saveFile(const SaveFileRequest& request) {
-    asked_.push_back({Kind::SaveFile, request.title, request.defaultName, {}, 0, true});
+    asked_.push_back({Kind::SaveFile, request.title, request.defaultName, {}, 0, true, {}});
     if (saveAnswers_.empty()) {
         ADD_FAILURE() << "unscripted save-file dialog: " << request.title;
         return std::nullopt;
@@ -102,7 +102,7 @@ std::optional<FolderItem> ScriptedDialogs::saveFile(const SaveFileRequest& reque
 }
 
 std::unique_ptr<Graphics> ScriptedDialogs::printerDialog(PrinterSetup& setup) {
-    asked_.push_back({Kind::Print, {}, {}, {}, 0, true});
+    asked_.push_back({Kind::Print, {}, {}, {}, 0, true, {}});
     if (printAnswers_.empty()) {
         ADD_FAILURE() << "unscripted print dialog";
         return nullptr;
@@ -113,5 +113,5 @@ std::unique_ptr<Graphics> ScriptedDialogs::printerDialog(PrinterSetup& setup) {
 }
 
 void ScriptedDialogs::showURL(const std::string& url) {
-    asked_.push_back({Kind::URL, url, {}, {}, 0, false});
+    asked_.push_back({Kind::URL, url, {}, {}, 0, false, {}});
 }

@@ -24,6 +24,7 @@ public:
         std::string action;       // questions: the action button's caption
         int icon = 0;
         bool cancelVisible = false;
+        std::string cancelCaption;  // questions only, when not the platform's own
 
         friend bool operator==(const Asked&, const Asked&) = default;
     };
@@ -31,8 +32,13 @@ public:
     // A question with a cancel button, as a test expects it to be asked.
     static Asked Question(int icon, std::string text, std::string action,
                           std::string explanation = {}) {
-        return {
-            Kind::Question, std::move(text), std::move(explanation), std::move(action), icon, true};
+        return {Kind::Question,
+                std::move(text),
+                std::move(explanation),
+                std::move(action),
+                icon,
+                true,
+                {}};
     }
 
     // Installs a fresh driver and returns it; it stays installed until the next Install().
@@ -74,5 +80,5 @@ private:
 inline void PrintTo(const ScriptedDialogs::Asked& asked, std::ostream* out) {
     *out << "{kind " << static_cast<int>(asked.kind) << ", \"" << asked.text << "\", \""
          << asked.explanation << "\", action \"" << asked.action << "\", icon " << asked.icon
-         << (asked.cancelVisible ? ", cancel" : "") << "}";
+         << (asked.cancelVisible ? ", cancel" : "") << " \"" << asked.cancelCaption << "\"}";
 }
