@@ -137,6 +137,9 @@ void mainWindow::connectHandlers() {
     RenewBtn.Action = [this] { RenewBtn_Action(); };
     paymentBtn.Action = [this] { paymentBtn_Action(); };
     Toolbar11.Action = [this](ToolButton& item) { Toolbar11_Action(item); };
+    Toolbar11.DropDownMenuAction = [this](ToolButton& item, MenuItem& hitItem) {
+        Toolbar11_DropDownMenuAction(item, hitItem);
+    };
 }
 
 void mainWindow::Event_Open() {
@@ -208,7 +211,5 @@ void mainWindow::Toolbar11_Action(ToolButton& item) {
         DeleteMember();
     } else if (SameText(name, "ShowAllMembers")) {
         ShowAllMembers();
-        Toolbar11.AddButton->SetEnabled(true);
-        Toolbar11.DeleteButton->SetEnabled(true);
     }
 }

@@ -12,8 +12,12 @@
 #include "platform/Window.h"
 #include "roll/Toolbar1.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
+
+enum class Column : int;
+struct ListFilter;
 
 // The program's one working window: the member list with the search row above
 // it, and the record form of the selected member below it.
@@ -126,6 +130,17 @@ public:
     void Toolbar11_Open();
     void Toolbar11_Action(ToolButton& item);
 
+    // The list filters.
+    void Toolbar11_DropDownMenuAction(ToolButton& item, MenuItem& hitItem);
+    bool _FileFindDueMemberships_Action();
+    void doListFilter(const ListFilter& filter);
+    // Marks the list as a filtered subset: nothing saves it, and the tool
+    // buttons that would change the roll are off until Show All Members.
+    void enterFilteredState();
+    // Removes, from the last row up, every row whose cell in the column is
+    // not kept.
+    void keepOnlyRows(Column column, const std::function<bool(std::string_view cell)>& keeps);
+
 protected:
     void Event_Open() override;
     bool Event_CancelClose(bool appQuitting) override;
@@ -135,6 +150,9 @@ private:
     void buildLayout();
     void connectHandlers();
     void fillForm(int row);
+    // A filter starts from the whole roll: the stored one when a filter is
+    // shown, else the one shown, which is stored first.
+    void restoreOrPersistRoll();
     // Writes a field's text into the selected row, unless a new member is
     // being entered.
     void writeLive(int column, std::string_view text);

@@ -31,6 +31,11 @@ void mainWindow::ShowAllMembers() {
     Globals::loadListBox(memberList, "rkMemberList");
     infoLabel.SetText("Member Information");
     Globals::gSearchOn = false;
+    // Adding and deleting are on exactly while the whole roll is shown, by
+    // whichever route Show All Members comes: a member added or deleted in a
+    // filtered list would never reach the file.
+    Toolbar11.AddButton->SetEnabled(true);
+    Toolbar11.DeleteButton->SetEnabled(true);
 }
 
 void mainWindow::doSearch() {

@@ -173,17 +173,17 @@ TEST_F(DeleteShowAllTest, ShowAllWithoutAMemberFileEmptiesTheListQuietly) {
     EXPECT_TRUE(dialogs.asked().empty());
 }
 
-// The menu's route to Show All Members: the same reload, but the tool buttons
-// stay as the filter left them.
-TEST_F(DeleteShowAllTest, ShowAllMembersItselfLeavesTheToolButtons) {
+// The menu's route to Show All Members: the same reload, and with the whole
+// roll shown again adding and deleting reach the file, so their buttons are on.
+TEST_F(DeleteShowAllTest, ShowAllMembersItselfTurnsTheToolButtonsOnAgain) {
     mainWindow& main = open();
     standInFilter(main, {3, 1});
     main.ShowAllMembers();
     EXPECT_EQ(main.memberList.ListCount(), 4);
     EXPECT_FALSE(Globals::gSearchOn);
     EXPECT_EQ(main.infoLabel.Text(), "Member Information");
-    EXPECT_FALSE(main.Toolbar11.AddButton->Enabled());
-    EXPECT_FALSE(main.Toolbar11.DeleteButton->Enabled());
+    EXPECT_TRUE(main.Toolbar11.AddButton->Enabled());
+    EXPECT_TRUE(main.Toolbar11.DeleteButton->Enabled());
 }
 
 }  // namespace

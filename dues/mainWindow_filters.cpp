@@ -1,0 +1,65 @@
+// The list filters: the member list narrowed in place to the due, paid,
+// active or inactive members, from the toolbar's "Find Members" drop-down or
+// the menu's "Find Due Memberships...".
+
+#include "core/ListFilters.h"
+#include "dues/DueByMonthWindow.h"
+#include "platform/EventLoop.h"
+#include "platform/Text.h"
+#include "roll/Globals.h"
+#include "roll/mainWindow.h"
+
+void mainWindow::Toolbar11_DropDownMenuAction(ToolButton&, MenuItem& hitItem) {
+    const FindMenuItem* item = FindMenuItemNamed(hitItem.Text);
+    if (!item)
+        return;
+    if (item->filter)
+        doListFilter(*item->filter);
+    else
+        DueByMonthWindow::instance().Show();
+}
+
+void mainWindow::doListFilter(const ListFilter& filter) {
+    restoreOrPersistRoll();
+    enterFilteredState();
+    keepOnlyRows(filter.column, [&](std::string_view cell) { return FilterKeeps(filter, cell); });
+    infoLabel.SetText(filter.caption);
+    memberCountFld.SetText(Str(memberList.ListCount()));
+}
+
+// The menu's due filter leaves the caption as it was.
+bool mainWindow::_FileFindDueMemberships_Action() {
+    restoreOrPersistRoll();
+    enterFilteredState();
+    keepOnlyRows(kDueFilter.column,
+                 [](std::string_view cell) { return FilterKeeps(kDueFilter, cell); });
+    memberCountFld.SetText(Str(memberList.ListCount()));
+    return true;
+}
+
+void mainWindow::restoreOrPersistRoll() {
+    // Filters don't combine: each one starts from the whole stored roll.
+    if (Globals::gSearchOn)
+        Globals::loadListBox(memberList, "rkMemberList");
+    // The edits made since the last save go into the file before the list
+    // stops being the whole roll.
+    if (!Globals::gSearchOn)
+        Globals::saveListbox(memberList, "rkMemberList");
+}
+
+void mainWindow::enterFilteredState() {
+    Globals::gSearchOn = true;
+    Toolbar11.AddButton->SetEnabled(false);
+    Toolbar11.DeleteButton->SetEnabled(false);
+}
+
+void mainWindow::keepOnlyRows(Column column,
+                              const std::function<bool(std::string_view cell)>& keeps) {
+    // From the last row up, so the rows still to be visited keep their index;
+    // the list closes the gaps in one go.
+    for (int row = memberList.ListCount() - 1; row >= 0; --row) {
+        if (!keeps(memberList.Cell(row, +column)))
+            memberList.RemoveRow(row);
+        EventLoop::Turn();
+    }
+}
