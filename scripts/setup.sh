@@ -11,9 +11,13 @@ ROLLKEEP_PACKAGES=(
     xdg-utils xvfb xauth fonts-dejavu-core
 )
 
+# What .ci/run adds: clang with its sanitizer and libFuzzer runtimes.
+ROLLKEEP_SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
+
+# rollkeep_missing_packages [PACKAGE...]: of ROLLKEEP_PACKAGES, or of those given.
 rollkeep_missing_packages() {
     local package
-    for package in "${ROLLKEEP_PACKAGES[@]}"; do
+    for package in "${@:-${ROLLKEEP_PACKAGES[@]}}"; do
         if [[ $(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null) != ii* ]]; then
             echo "$package"
         fi
@@ -28,7 +32,7 @@ rollkeep_install_packages() {
         return 0
     fi
     local missing
-    mapfile -t missing < <(rollkeep_missing_packages)
+    mapfile -t missing < <(rollkeep_missing_packages "$@")
     if ((${#missing[@]} == 0)); then
         return 0
     fi
