@@ -39,4 +39,4 @@ inline constexpr std::array<std::string_view, kColumnCount> kColumnHeadings = {
 
 // The membership types the record form offers, in its order.
 inline constexpr std::array<std::string_view, 4> kMembershipTypes = {"Individual", "Family",
-                                                                    "Organization", "Other"};
+                                                                     "Organization", "Other"};

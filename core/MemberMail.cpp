@@ -1,0 +1,29 @@
+#include "core/MemberMail.h"
+
+#include "platform/Streams.h"
+#include "platform/Text.h"
+
+std::string MailHeader(std::string_view memberNumber) {
+    std::string header = "Pellam Member Number: ";
+    header += memberNumber;
+    header += EndOfLine;
+    header += EndOfLine;
+    return header;
+}
+
+MemberMail PlainMail(std::string_view recipient, std::string_view memberNumber) {
+    return {std::string(recipient), std::string(kPlainSubject), MailHeader(memberNumber)};
+}
+
+ComposedNotice ComposeNotice(const Notice& notice, const FolderItem& folder,
+                             std::string_view recipient, std::string_view memberNumber) {
+    ComposedNotice composed{{std::string(recipient), std::string(notice.subject), {}}};
+    auto in = folder.Child(notice.templateName).OpenAsTextFile();
+    if (!in) {
+        composed.templateRead = false;
+        return composed;
+    }
+    composed.mail.body = MailHeader(memberNumber) + in->ReadAll();
+    in->Close();
+    return composed;
+}

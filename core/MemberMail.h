@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/Files.h"
+
+#include <string>
+#include <string_view>
+
+// The e-mails to one member: recipient, subject and body, as handed to the
+// mail script.
+struct MemberMail {
+    std::string recipient;
+    std::string subject;
+    std::string body;
+};
+
+// A notice built from one of the data folder's templates.
+struct Notice {
+    std::string_view subject;
+    std::string_view templateName;
+};
+
+inline constexpr Notice kWelcomeNotice{"Welcome to Pellam", "membWelcomeText"};
+inline constexpr Notice kRenewalNotice{"Pellam Membership Renewal", "membDueText"};
+inline constexpr Notice kPaymentNotice{"Pellam Membership Payment Received", "PaymentRecText"};
+inline constexpr std::string_view kPlainSubject = "Pellam Message";
+
+// What opens every member e-mail: the member number and two line ends.
+std::string MailHeader(std::string_view memberNumber);
+
+// The plain message: the header alone.
+MemberMail PlainMail(std::string_view recipient, std::string_view memberNumber);
+
+struct ComposedNotice {
+    MemberMail mail;
+    // False when the template could not be read as text: the body is then empty.
+    bool templateRead = true;
+};
+
+// The header followed by the whole template, unchanged.
+ComposedNotice ComposeNotice(const Notice& notice, const FolderItem& folder,
+                             std::string_view recipient, std::string_view memberNumber);

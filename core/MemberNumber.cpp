@@ -1,0 +1,38 @@
+#include "core/MemberNumber.h"
+
+#include "platform/Streams.h"
+#include "platform/Text.h"
+
+#include <cmath>
+
+namespace MemberNumber {
+
+std::string After(std::string_view stored) {
+    const double next = std::trunc(Val(stored) + 1);
+    // A number too large for whole digits gives no proposal rather than garbage.
+    if (!std::isfinite(next) || std::fabs(next) > 9e15)
+        return {};
+    return Str(static_cast<long long>(next));
+}
+
+Proposal Next(const FolderItem& folder) {
+    const FolderItem file = folder.Child(kFileName);
+    if (!file.Exists())
+        return {std::string(kFirst)};
+    auto in = file.OpenAsTextFile();
+    if (!in)
+        return {{}, false};
+    Proposal proposal{After(in->ReadAll())};
+    in->Close();
+    return proposal;
+}
+
+bool Store(const FolderItem& folder, std::string_view number) {
+    auto out = folder.Child(kFileName).CreateTextFile();
+    if (!out)
+        return false;
+    out->Write(number);
+    return out->Close();
+}
+
+}  // namespace MemberNumber

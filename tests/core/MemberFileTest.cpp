@@ -1,0 +1,217 @@
+// The member file read and written without any window: what lines become
+// which rows, what a save writes, and when a stored roll is left alone.
+
+#include "core/Column.h"
+#include "core/MemberFile.h"
+#include "core/Roll.h"
+#include "core/RowTable.h"
+#include "tests/support/TempDataFolder.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Outcome = MemberFile::SaveResult::Outcome;
+using Rows = std::vector<std::vector<std::string>>;
+
+// The first cells of every row, empty cells after them dropped.
+Rows rowsOf(const RowTable& table) {
+    Rows rows;
+    for (int row = 0; row < table.RowCount(); ++row) {
+        std::vector<std::string> cells;
+        for (int column = 0; column < table.ColumnCount(); ++column)
+            cells.emplace_back(table.Cell(row, column));
+        while (!cells.empty() && cells.back().empty())
+            cells.pop_back();
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+// The line of a row of these cells and empty ones after them.
+std::string line(const std::vector<std::string_view>& cells) {
+    std::string text;
+    for (size_t column = 0; column < 18; ++column) {
+        if (column < cells.size())
+            text += cells[column];
+        text += "@@@";
+    }
+    return text + "\n";
+}
+
+class MemberFileTest : public ::testing::Test {
+protected:
+    MemberFileTest() {
+        MemberFile::ForgetReads();
+        data.dataFolder().CreateAsFolder();
+        Globals::gProgramDataFolder = data.dataFolder();
+        Globals::gSearchOn = false;
+    }
+    ~MemberFileTest() override {
+        MemberFile::ForgetReads();
+        Globals::gProgramDataFolder = FolderItem();
+    }
+
+    MemberFile::LoadResult load(std::string_view name = "rkMemberList") {
+        return MemberFile::Load(rows, data.dataFolder(), name);
+    }
+
+    TempDataFolder data;
+    RowTable rows{kColumnCount};
+};
+
+TEST_F(MemberFileTest, LinesBecomeRows) {
+    const struct {
+        const char* name;
+        std::string text;
+        Rows expected;
+    } cases[] = {
+        {"empty file", "", {}},
+        {"fields joined by one separator", "Smith@@@John", {{"Smith", "John"}}},
+        {"blank lines skipped", "\n\nA@@@\n\r\n\rB@@@\n", {{"A"}, {"B"}}},
+        {"blanks are not a blank line", "   \n", {{"   "}}},
+        {"any line end",
+         "Ames@@@A\r\nBell@@@B\rCole@@@C",
+         {{"Ames", "A"}, {"Bell", "B"}, {"Cole", "C"}}},
+        {"fields past the last column ignored",
+         "A@@@B@@@C@@@D@@@E@@@F@@@G@@@H@@@I@@@J@@@K@@@L@@@M@@@N@@@O@@@P@@@Q@@@R@@@S@@@T@@@\n",
+         {{"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q",
+           "R"}}},
+        {"empty cells inside a line", "@@@@@@third@@@", {{"", "", "third"}}},
+        {"the first separator ends a cell", "a@b@@@@@c", {{"a@b", "@@c"}}},
+    };
+    for (const auto& c : cases) {
+        rows.Clear();
+        MemberFile::ParseRows(rows, c.text);
+        EXPECT_EQ(rowsOf(rows), c.expected) << c.name;
+    }
+}
+
+TEST_F(MemberFileTest, SaveWritesEighteenSeparatedCellsPerLineAndReadsBack) {
+    data.write("rkMemberList", "");
+    ASSERT_EQ(load().outcome, MemberFile::LoadResult::Outcome::Read);
+    const std::vector<std::string_view> brown = {"Brown", "Ann", "6000001"};
+    rows.AddRow(brown);
+    const std::vector<std::string_view> full = {"Öberg",
+                                                "Åsa",
+                                                "3",
+                                                "",
+                                                "",
+                                                "",
+                                                "",
+                                                "",
+                                                "",
+                                                "",
+                                                "",
+                                                "Family",
+                                                "",
+                                                "Due",
+                                                "2026-01-01",
+                                                "2025",
+                                                "line one###line two",
+                                                "Inactive"};
+    rows.AddRow(full);
+    rows.AddRow("");
+    EXPECT_EQ(MemberFile::Save(rows, data.dataFolder(), "rkMemberList").outcome, Outcome::Written);
+    EXPECT_EQ(data.read("rkMemberList"), "Brown@@@Ann@@@6000001" + std::string(48, '@') + "\n" +
+                                             line(full) + std::string(54, '@') + "\n");
+
+    const Rows saved = rowsOf(rows);
+    ASSERT_EQ(load().outcome, MemberFile::LoadResult::Outcome::Read);
+    EXPECT_EQ(rowsOf(rows), saved);
+}
+
+TEST_F(MemberFileTest, CellsThatWouldBreakTheFileAreChangedAsLittleAsItTakes) {
+    data.write("rkMemberList", "");
+    load();
+    const std::vector<std::string_view> cells = {"one\ntwo", "a@@@b", "ends with @", "@@@@@@",
+                                                 "cr\rlf\r\nend"};
+    rows.AddRow(cells);
+    rows.AddRow("Next");
+    ASSERT_EQ(MemberFile::Save(rows, data.dataFolder(), "rkMemberList").outcome, Outcome::Written);
+    load();
+    ASSERT_EQ(rows.RowCount(), 2);
+    EXPECT_EQ(rows.Cell(0, 0), "one###two");
+    EXPECT_EQ(rows.Cell(0, 4), "cr###lf###end");
+    for (int column : {1, 2, 3})
+        EXPECT_EQ(rows.Cell(0, column).find("@@@"), std::string_view::npos) << column;
+    EXPECT_EQ(rows.Cell(0, 2).substr(0, 11), "ends with @");
+    EXPECT_EQ(rows.Cell(0, 5), "");
+    EXPECT_EQ(rows.Cell(1, 0), "Next");
+}
+
+TEST_F(MemberFileTest, OlderNameIsReadAndNeverWritten) {
+    data.write("MemberList", "Old@@@Timer@@@\n");
+    const auto loaded = load();
+    EXPECT_EQ(loaded.file.Name(), "MemberList");
+    EXPECT_EQ(rowsOf(rows), (Rows{{"Old", "Timer"}}));
+    ASSERT_EQ(Roll::SaveUnlessFiltered(rows).outcome, Outcome::Written);
+    EXPECT_EQ(data.read("MemberList"), "Old@@@Timer@@@\n");
+    data.write("rkMemberList", "New@@@\n");
+    load();
+    EXPECT_EQ(rowsOf(rows), (Rows{{"New"}}));
+}
+
+TEST_F(MemberFileTest, MissingFileIsAnEmptyRollThatMayBeSaved) {
+    rows.AddRow("left over");
+    EXPECT_EQ(load().outcome, MemberFile::LoadResult::Outcome::Missing);
+    EXPECT_EQ(rows.RowCount(), 0);
+    EXPECT_EQ(Roll::SaveUnlessFiltered(rows).outcome, Outcome::Written);
+    EXPECT_EQ(data.read("rkMemberList"), "");
+}
+
+TEST_F(MemberFileTest, UnreadableRollIsNeverWrittenOverPerFile) {
+    // A folder where the file should be: it exists but can't be read (as root,
+    // a file's mode would not stop us).
+    for (const char* name : {"rkMemberList", "MemberList"}) {
+        SCOPED_TRACE(name);
+        MemberFile::ForgetReads();
+        data.dataFolder().Child("rkMemberList").Delete();
+        data.dataFolder().Child("MemberList").Delete();
+        ASSERT_TRUE(data.dataFolder().Child(name).CreateAsFolder());
+        const auto loaded = load();
+        EXPECT_EQ(loaded.outcome, MemberFile::LoadResult::Outcome::Unreadable);
+        EXPECT_FALSE(loaded.reason.empty());
+        rows.AddRow("Someone");
+        EXPECT_EQ(Roll::SaveUnlessFiltered(rows).outcome, Outcome::Refused);
+        EXPECT_TRUE(data.dataFolder().Child(name).IsFolder());
+        data.dataFolder().Child(name).Delete();
+    }
+    // Another file in the same folder is not held back by it.
+    data.write("otherRoll", "");
+    MemberFile::Load(rows, data.dataFolder(), "otherRoll");
+    EXPECT_EQ(MemberFile::Save(rows, data.dataFolder(), "otherRoll").outcome, Outcome::Written);
+    // A file never read is never written.
+    EXPECT_EQ(MemberFile::Save(rows, data.dataFolder(), "neverRead").outcome, Outcome::Refused);
+    EXPECT_FALSE(data.exists("neverRead"));
+}
+
+TEST_F(MemberFileTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
+    data.write("rkMemberList", "Adams@@@\n");
+    load();
+    rows.AddRow("Lost");
+    // The file's place is taken by a folder now: the new file can't replace it.
+    data.dataFolder().Child("rkMemberList").Delete();
+    ASSERT_TRUE(data.dataFolder().Child("rkMemberList").Child("inside").CreateAsFolder());
+    const auto saved = MemberFile::Save(rows, data.dataFolder(), "rkMemberList");
+    EXPECT_EQ(saved.outcome, Outcome::Failed);
+    EXPECT_FALSE(saved.reason.empty());
+    EXPECT_EQ(saved.file, data.dataFolder().Child("rkMemberList"));
+    EXPECT_TRUE(data.dataFolder().Child("rkMemberList").Child("inside").IsFolder());
+}
+
+TEST_F(MemberFileTest, FilteredListIsNotSaved) {
+    data.write("rkMemberList", "Adams@@@\nBaker@@@\n");
+    load();
+    rows.RemoveRow(0);
+    Globals::gSearchOn = true;
+    EXPECT_EQ(Roll::SaveUnlessFiltered(rows).outcome, Outcome::Filtered);
+    Globals::gSearchOn = false;
+    EXPECT_EQ(data.read("rkMemberList"), "Adams@@@\nBaker@@@\n");
+    EXPECT_EQ(Roll::SaveUnlessFiltered(rows).outcome, Outcome::Written);
+    EXPECT_EQ(data.read("rkMemberList"), line({"Baker"}));
+}
+
+}  // namespace

@@ -1,0 +1,170 @@
+// The row store under the member list: cells kept byte for byte, removals
+// and reorders followed, and the changes told in batches.
+
+#include "core/RowTable.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+Rows cells(const RowTable& table) {
+    Rows rows;
+    for (int row = 0; row < table.RowCount(); ++row) {
+        rows.emplace_back();
+        for (int column = 0; column < table.ColumnCount(); ++column)
+            rows.back().emplace_back(table.Cell(row, column));
+    }
+    return rows;
+}
+
+TEST(RowTableCells, KeepEveryByteShortAndLongRows) {
+    RowTable table(4);
+    const std::string invalid = "ab\xff\xfe\xc3(\x80z";
+    const std::string withNul("a\0b", 3);
+    const std::string longText(70000, 'x');
+    const std::vector<std::string_view> first = {"", invalid, "", withNul};
+    table.AddRow(first);
+    table.AddRow(longText);
+    EXPECT_EQ(cells(table), (Rows{{"", invalid, "", withNul}, {longText, "", "", ""}}));
+
+    // A short row that grows long and shrinks again keeps its neighbours.
+    table.SetCell(0, 1, longText);
+    table.SetCell(0, 2, "mid");
+    EXPECT_EQ(cells(table)[0], (std::vector<std::string>{"", longText, "mid", withNul}));
+    table.SetCell(0, 1, "");
+    // A cell set from a text inside its own row.
+    table.SetCell(1, 3, table.Cell(1, 0).substr(0, 3));
+    table.SetCell(1, 0, "short");
+    EXPECT_EQ(cells(table), (Rows{{"", "", "mid", withNul}, {"short", "", "", "xxx"}}));
+}
+
+TEST(RowTableCells, CellsPastTheColumnsAndOutOfRange) {
+    RowTable table(2);
+    const std::vector<std::string_view> extra = {"a", "b", "ignored"};
+    table.AddRow(extra);
+    for (auto [row, column] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 2}}) {
+        EXPECT_EQ(table.Cell(row, column), "");
+        table.SetCell(row, column, "written");
+    }
+    table.RemoveRow(1);
+    EXPECT_EQ(cells(table), (Rows{{"a", "b"}}));
+
+    table.SetColumnCount(1);
+    table.SetColumnCount(3);
+    // A column given up and made again comes back empty.
+    EXPECT_EQ(cells(table), (Rows{{"a", "", ""}}));
+}
+
+// Random edits against plain vectors of rows, LastIndex followed too.
+TEST(RowTableRemoval, RandomEditsMatchPlainRows) {
+    RowTable table(3);
+    Rows expected;
+    int expectedLast = -1;
+    std::mt19937 random(11);
+    auto below = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    for (int step = 0; step < 5000; ++step) {
+        const int count = static_cast<int>(expected.size());
+        const int action = below(10);
+        if (action < 3 || count == 0) {
+            const std::string text = "r" + std::to_string(step);
+            table.AddRow(text);
+            expected.push_back({text, "", ""});
+            expectedLast = count;
+        } else if (action < 6) {
+            // A short run from a row upward, as a filter removes.
+            for (int row = below(count), n = below(5); row >= 0 && n >= 0;
+                 row -= 1 + below(3), --n) {
+                table.RemoveRow(row);
+                expected.erase(expected.begin() + row);
+                if (row < expectedLast)
+                    --expectedLast;
+                else if (row == expectedLast)
+                    expectedLast = -1;
+            }
+        } else if (action < 8) {
+            const int row = below(count);
+            const int column = below(3);
+            const std::string text = "s" + std::to_string(step);
+            table.SetCell(row, column, text);
+            expected[size_t(row)][size_t(column)] = text;
+        } else {
+            const int row = below(count);
+            ASSERT_EQ(table.Cell(row, 0), expected[size_t(row)][0]) << "step " << step;
+        }
+        ASSERT_EQ(table.RowCount(), static_cast<int>(expected.size())) << "step " << step;
+        ASSERT_EQ(table.LastIndex(), expectedLast) << "step " << step;
+    }
+    EXPECT_EQ(cells(table), expected);
+}
+
+TEST(RowTableRemoval, ReorderFollowsTheLastRowAndSkipsGaps) {
+    RowTable table(1);
+    for (const char* text : {"d", "c", "b", "a", "e"})
+        table.AddRow(text);
+    table.RemoveRow(4);
+    table.RemoveRow(1);
+    EXPECT_EQ(table.LastIndex(), -1);
+    table.AddRow("f");
+    table.Reorder({3, 2, 1, 0});
+    EXPECT_EQ(cells(table), (Rows{{"f"}, {"a"}, {"b"}, {"d"}}));
+    EXPECT_EQ(table.LastIndex(), 0);
+    // An order that does not name every row is refused.
+    table.Reorder({0, 1});
+    EXPECT_EQ(table.RowCount(), 4);
+    table.Clear();
+    EXPECT_EQ(table.RowCount(), 0);
+    EXPECT_EQ(table.LastIndex(), -1);
+}
+
+TEST(RowTableChanges, ToldOnceInStepsUntilCaughtUp) {
+    RowTable table(2);
+    RowChanges& changes = table.Changes();
+    int told = 0;
+    changes.Changed = [&] { ++told; };
+    for (int n = 0; n < 5; ++n)
+        table.AddRow(std::to_string(n));
+    table.RemoveRow(3);
+    table.RemoveRow(1);
+    table.AddRow("new");
+    EXPECT_EQ(told, 1);
+    ASSERT_EQ(changes.Steps().size(), 4u);
+    EXPECT_EQ(changes.Steps()[0].appended, 5);
+    EXPECT_EQ(changes.Steps()[1].removedRow, 3);
+    // Row 4 as first appended is row 2 now; rows 1 and 3 are gone.
+    EXPECT_EQ(changes.RowNow(4, 1), 2);
+    EXPECT_EQ(changes.RowNow(3, 1), -1);
+    EXPECT_EQ(changes.RowNow(1, 2), -1);
+    EXPECT_EQ(changes.RowNow(1, 3), 1);
+    // Cells of rows nobody was shown yet are no change to tell.
+    table.SetCell(0, 1, "x");
+    EXPECT_FALSE(changes.CellsChanged());
+
+    changes.CaughtUp(table.RowCount());
+    EXPECT_FALSE(changes.Pending());
+    table.SetCell(0, 1, "y");
+    EXPECT_EQ(told, 2);
+    EXPECT_TRUE(changes.CellsChanged());
+    EXPECT_TRUE(changes.Steps().empty());
+}
+
+TEST(RowTableChanges, ManyStepsOrAReorderBecomeEverything) {
+    RowTable table(1);
+    for (int n = 0; n < 40; ++n)
+        table.AddRow(std::to_string(n));
+    table.Changes().CaughtUp(table.RowCount());
+    for (int row = 39; row >= 0; row -= 2)
+        table.RemoveRow(row);
+    EXPECT_TRUE(table.Changes().Everything());
+    EXPECT_TRUE(table.Changes().Steps().empty());
+
+    table.Changes().CaughtUp(table.RowCount());
+    table.Reorder({1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19});
+    EXPECT_TRUE(table.Changes().Everything());
+}
+
+}  // namespace
