@@ -22,6 +22,7 @@ std::string countRows(int column, std::string_view value) {
 }  // namespace
 
 reportWindow::reportWindow() {
+    SetKind(WindowKind::Sheet);
     SetTitle("Untitled");
     SetContentSize(498, 163);
     SetResizable(true);

@@ -7,6 +7,7 @@
 #include "platform/Toolbar.h"
 #include "platform/WindowFrame.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLayout>
@@ -14,6 +15,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -29,6 +31,9 @@ private:
     Window* window_;
 };
 
+// The smallest a resizable window gets, either way.
+constexpr int kMinimumWindowSize = 64;
+
 // The open shared instances in the order they were made.
 std::vector<Window*>& openOrder() {
     static std::vector<Window*> windows;
@@ -40,6 +45,11 @@ std::vector<Window*>& openOrder() {
 Window::Window() : frame_(std::make_unique<WindowFrame>(this)) {}
 
 Window::~Window() {
+    // A sheet's frame is a child of ours; it goes its own way, not with us.
+    for (Window* sheet : sheets())
+        sheet->detachFromParent();
+    if (parent_)
+        detachFromParent();
     release();
     frame_.reset();
 }
@@ -69,16 +79,133 @@ void Window::open(std::type_index type) {
         Show();
 }
 
+namespace {
+
+// The frame the window manager draws around a window, once it has.
+QMargins ownDecorations(const QWidget* frame) {
+    const QRect outer = frame->frameGeometry();
+    const QRect inner = frame->geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
+// A window's decorations, or, before it has any, those of another window of
+// ours that is on screen: the best guess there is.
+QMargins decorations(const QWidget* frame) {
+    if (QMargins own = ownDecorations(frame); !own.isNull())
+        return own;
+    for (Window* other : Window::OpenWindows())
+        if (other->frame() != frame && other->Visible())
+            if (QMargins theirs = ownDecorations(other->frame()); !theirs.isNull())
+                return theirs;
+    return {};
+}
+
+// Moves the window so that the whole of it, decorations included, is
+// centred on the point.
+void centreAt(QWidget* frame, QPoint centre) {
+    frame->layout()->activate();
+    QRect outer = frame->geometry().marginsAdded(decorations(frame));
+    outer.moveCenter(centre);
+    // A window's position is that of its frame.
+    frame->move(outer.topLeft());
+}
+
+}  // namespace
+
+Window* Window::frontWindow() const {
+    const std::vector<Window*>& windows = openOrder();
+    if (const QWidget* active = QApplication::activeWindow())
+        for (Window* window : windows)
+            if (window != this && window->frame_.get() == active)
+                return window;
+    for (auto window = windows.rbegin(); window != windows.rend(); ++window)
+        if (*window != this && (*window)->Visible())
+            return *window;
+    return nullptr;
+}
+
 void Window::Show() {
+    if (kind_ == WindowKind::Sheet && frame_ && !frame_->isVisible())
+        if (Window* parent = frontWindow())
+            attachTo(*parent);
+    bringUp();
+}
+
+void Window::ShowWithin(Window& parent) {
+    if (kind_ == WindowKind::Sheet && &parent != this && frame_ && !frame_->isVisible())
+        attachTo(parent);
+    bringUp();
+}
+
+void Window::bringUp() {
     if (!frame_)
         return;
     // The size a fixed window takes follows its toolbar and menu bar, which
     // may have come after its content size.
     frame_->layout()->activate();
+    if (!frame_->isVisible())
+        placeFrame();
     frame_->setWindowState(frame_->windowState() & ~Qt::WindowMinimized);
     frame_->show();
     frame_->raise();
     frame_->activateWindow();
+    shownBefore_ = true;
+}
+
+std::optional<QPoint> Window::placementCentre() const {
+    if (parent_ && parent_->frame_)
+        return parent_->frame_->frameGeometry().center();
+    if (centreOnScreen_)
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            return screen->availableGeometry().center();
+    return std::nullopt;
+}
+
+void Window::placeFrame() {
+    if (shownBefore_ && !parent_)
+        return;
+    const std::optional<QPoint> centre = placementCentre();
+    if (!centre)
+        return;
+    centreAt(frame_.get(), *centre);
+    // Until the window manager has framed a window, its decorations are a
+    // guess; once they are known the window is centred again.
+    placementPending_ = ownDecorations(frame_.get()).isNull();
+}
+
+void Window::frameMoved() {
+    if (!placementPending_ || !frame_->isVisible() || ownDecorations(frame_.get()).isNull())
+        return;
+    placementPending_ = false;
+    if (const std::optional<QPoint> centre = placementCentre())
+        centreAt(frame_.get(), *centre);
+}
+
+void Window::attachTo(Window& parent) {
+    if (parent_ == &parent)
+        return;
+    // A child window of the parent's frame: the window manager keeps it over
+    // its parent, and window modality blocks the parent alone.
+    frame_->setParent(parent.frame_.get(), frame_->windowFlags());
+    frame_->setWindowModality(Qt::WindowModal);
+    parent_ = &parent;
+}
+
+void Window::detachFromParent() {
+    if (!parent_)
+        return;
+    parent_ = nullptr;
+    if (frame_)
+        frame_->setParent(nullptr, frame_->windowFlags());
+}
+
+std::vector<Window*> Window::sheets() const {
+    std::vector<Window*> found;
+    for (Window* window : openOrder())
+        if (window->parent_ == this)
+            found.insert(found.begin(), window);
+    return found;
 }
 
 void Window::ShowModal() {
@@ -86,12 +213,14 @@ void Window::ShowModal() {
         return;
     QEventLoop loop;
     QObject::connect(frame_.get(), &WindowFrame::dismissed, &loop, &QEventLoop::quit);
-    frame_->setWindowModality(Qt::ApplicationModal);
+    const bool sheet = kind_ == WindowKind::Sheet;
+    if (!sheet)
+        frame_->setWindowModality(Qt::ApplicationModal);
     Show();
     // Event_Open or the show itself may already have closed it.
-    if (frame_->isVisible())
+    if (frame_ && frame_->isVisible())
         loop.exec(QEventLoop::DialogExec);
-    if (frame_)
+    if (frame_ && !sheet)
         frame_->setWindowModality(Qt::NonModal);
 }
 
@@ -103,6 +232,11 @@ bool Window::closeRequested(bool appQuitting) {
     const bool shared = type_ != typeid(Window);
     if (shared && !open_)
         return true;
+    // Sheets go first, as they would in front of the window; one that stays
+    // keeps the window open too.
+    for (Window* sheet : sheets())
+        if (!sheet->closeRequested(appQuitting))
+            return false;
     if (Event_CancelClose(appQuitting))
         return false;
     // Closed from here on, so a Close() from Event_Close does not run it twice.
@@ -111,6 +245,7 @@ bool Window::closeRequested(bool appQuitting) {
     Event_Close();
     if (frame_)
         frame_->hide();
+    detachFromParent();
     release();
     if (frame_)
         emit frame_->dismissed();
@@ -146,6 +281,14 @@ void Window::SetTitle(std::string_view title) {
     frame_->setWindowTitle(toQString(title));
 }
 
+void Window::SetKind(WindowKind kind) {
+    kind_ = kind;
+    // Told apart by the window manager as a dialog: it stays over its parent.
+    Qt::WindowFlags flags = frame_->windowFlags() & ~Qt::WindowType_Mask;
+    flags |= kind == WindowKind::Sheet ? Qt::Dialog : Qt::Window;
+    frame_->setWindowFlags(flags);
+}
+
 void Window::SetContentSize(int width, int height) {
     frame_->content()->setFixedSize(width, height);
     frame_->layout()->activate();
@@ -158,7 +301,14 @@ void Window::SetResizable(bool resizable) {
     frame_->layout()->setSizeConstraint(resizable ? QLayout::SetDefaultConstraint
                                                   : QLayout::SetFixedSize);
     if (resizable) {
-        frame_->setMinimumSize(0, 0);
+        // The content keeps the size it was given to start with, and goes
+        // with the window from then on.
+        QWidget* content = frame_->content();
+        const QSize size = content->size();
+        content->setMinimumSize(0, 0);
+        content->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        content->resize(size);
+        frame_->setMinimumSize(kMinimumWindowSize, kMinimumWindowSize);
         frame_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
     frame_->layout()->activate();
@@ -194,13 +344,8 @@ void Window::SetMaximizable(bool on) {
 }
 
 void Window::CenterOnScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    frame_->layout()->activate();
-    QRect area = frame_->frameGeometry();
-    area.moveCenter(screen->availableGeometry().center());
-    frame_->move(area.topLeft());
+    // Measured when shown: the toolbar and menu bar may come later.
+    centreOnScreen_ = true;
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <typeindex>
@@ -13,7 +14,18 @@ class TabPanel;
 class Toolbar;
 class QMainWindow;
 class QMenuBar;
+class QPoint;
 class WindowFrame;
+
+// How a window stands among the program's other windows.
+enum class WindowKind {
+    // A window of its own.
+    Document,
+    // A window that belongs to another one: shown centred over it and modal
+    // to it alone, while the program's other windows stay usable. Show
+    // returns at once; the sheet closes before the window it belongs to.
+    Sheet,
+};
 
 // A window of the program. Each window class has one shared instance, made on
 // first reference through Instance<W>() and released when the window closes;
@@ -31,13 +43,22 @@ public:
     template <class W>
     static W* Existing();
 
-    // Brings the window up and returns at once.
+    // Brings the window up and returns at once. A sheet that is not yet up
+    // goes over the active window of the program (or, when none is active,
+    // over the window shown last).
     void Show();
-    // Brings the window up modally and returns when it has closed.
+    // Brings a sheet up over the given window; a document window just shows.
+    void ShowWithin(Window& parent);
+    // Brings the window up modally and returns when it has closed: a sheet
+    // is modal to the window it is over, any other window to the program.
     void ShowModal();
     // Asks the window to close, as its close button does. False when
     // Event_CancelClose refused.
     bool Close(bool appQuitting = false);
+
+    WindowKind Kind() const { return kind_; }
+    // The window a sheet is shown over; nothing while it is not up.
+    Window* ParentWindow() const { return parent_; }
 
     bool Visible() const;
     void SetVisible(bool visible);
@@ -67,10 +88,15 @@ protected:
     virtual void Event_Close() {}
 
     // Window properties, set while the design is built.
+    void SetKind(WindowKind kind);
     void SetContentSize(int width, int height);
+    // A resizable window can be made as small as 64 x 64 and as large as the
+    // screen allows; a fixed one keeps the size its content and bars need.
     void SetResizable(bool resizable);
     void SetMinimizable(bool on);
     void SetMaximizable(bool on);
+    // Centres the whole window, title bar and toolbar included, on the main
+    // screen when it is first shown.
     void CenterOnScreen();
     // Whether the shared instance shows itself as soon as it is made.
     void SetVisibleAtCreation(bool visible) { visibleAtCreation_ = visible; }
@@ -91,6 +117,18 @@ private:
     void open(std::type_index type);
     bool closeRequested(bool appQuitting);
     void release();
+    void attachTo(Window& parent);
+    void detachFromParent();
+    // Sheets shown over this window, newest first.
+    std::vector<Window*> sheets() const;
+    Window* frontWindow() const;
+    void bringUp();
+    // Centres a window on first showing: a sheet over its parent, a window
+    // that asked for it on the screen.
+    void placeFrame();
+    std::optional<QPoint> placementCentre() const;
+    // The window manager moved the frame, perhaps to put decorations round it.
+    void frameMoved();
 
     static std::map<std::type_index, Window*>& registry();
 
@@ -99,6 +137,11 @@ private:
     std::type_index type_ = typeid(Window);
     bool visibleAtCreation_ = false;
     bool open_ = false;
+    WindowKind kind_ = WindowKind::Document;
+    Window* parent_ = nullptr;
+    bool centreOnScreen_ = false;
+    bool shownBefore_ = false;
+    bool placementPending_ = false;
 };
 
 template <class W>

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QHideEvent>
+#include <QMoveEvent>
 
 WindowFrame::WindowFrame(Window* window) : window_(window) {
     auto* content = new QWidget(this);
@@ -30,4 +31,10 @@ void WindowFrame::hideEvent(QHideEvent* event) {
     // A minimised window gets a spontaneous hide and stays visible.
     if (!event->spontaneous())
         emit dismissed();
+}
+
+void WindowFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (window_ && window_->frame_.get() == this)
+        window_->frameMoved();
 }

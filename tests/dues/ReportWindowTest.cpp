@@ -4,6 +4,7 @@
 #include "dues/reportWindow.h"
 #include "tests/support/ProgramTest.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
@@ -95,10 +96,26 @@ TEST_F(ReportWindowTest, NumbersAreTakenOnceAndAnewAfterOK) {
     EXPECT_EQ(counts(showCounts(main)), (Counts{"2", "0", "2", "1", "3"}));
 }
 
+TEST_F(ReportWindowTest, OpensOverTheMainWindowModalToItWhileTheCallerGoesOn) {
+    mainWindow& main = open({{"Active", "Paid"}});
+    main.Show();
+    reportWindow& report = showCounts(main);
+    EXPECT_TRUE(report.Visible());
+    EXPECT_EQ(report.ParentWindow(), &main);
+    EXPECT_EQ(report.frame()->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(report.frame()->frameGeometry().center(), main.frame()->frameGeometry().center());
+
+    // Closing the main window takes the counts with it.
+    main.Close();
+    EXPECT_EQ(reportWindow::existing(), nullptr);
+}
+
 TEST_F(ReportWindowTest, ReturnPressesOK) {
     mainWindow& main = open({{"Active", "Paid"}});
     reportWindow& report = showCounts(main);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(report.frame()));
+    // A sheet counts as active as soon as its window is; the keys go to the
+    // window that really is.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == report.frame(); }));
     report.paidFld.lineEdit()->setFocus();
     QTest::keyClick(report.paidFld.lineEdit(), Qt::Key_Return);
     EXPECT_EQ(reportWindow::existing(), nullptr);

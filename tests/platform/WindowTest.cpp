@@ -356,4 +356,122 @@ TEST_F(WindowTest, ReturnAndEscapePressTheDefaultAndCancelButtons) {
     EXPECT_EQ(window.pressed, "ok cancel ");
 }
 
+// A window with a button that counts its clicks, and a sheet to go over it.
+class ParentWindow : public Window {
+public:
+    ParentWindow() {
+        SetContentSize(600, 400);
+        Add(button, 10, 10, 100, 24);
+        button.Action = [this] { ++clicks; };
+    }
+    PushButton button{"button", "Click"};
+    int clicks = 0;
+};
+
+class SheetWindow : public Window {
+public:
+    SheetWindow() {
+        SetKind(WindowKind::Sheet);
+        SetContentSize(200, 100);
+        SetResizable(true);
+    }
+    bool Event_CancelClose(bool) override { return refuse; }
+    static inline bool refuse = false;
+};
+
+class SheetTest : public WindowTest {
+protected:
+    // Through the window system, as a person's click comes, so that modality counts.
+    void clickParentButton() {
+        QWidget* button = parent.button.widget();
+        QTest::mouseClick(parent.frame()->windowHandle(), Qt::LeftButton, {},
+                          button->mapTo(parent.frame(), button->rect().center()));
+        QCoreApplication::processEvents();
+    }
+
+    void SetUp() override {
+        WindowTest::SetUp();
+        SheetWindow::refuse = false;
+        parent.Show();
+        parent.frame()->move(100, 50);
+    }
+    ParentWindow& parent = Window::Instance<ParentWindow>();
+};
+
+TEST_F(SheetTest, ShowPutsTheSheetOverTheActiveWindowModalToItAlone) {
+    SheetWindow& sheet = Window::Instance<SheetWindow>();
+    sheet.Show();
+
+    // Show returned at once, with the sheet up.
+    ASSERT_TRUE(sheet.Visible());
+    EXPECT_EQ(sheet.ParentWindow(), &parent);
+    EXPECT_EQ(sheet.frame()->frameGeometry().center(), parent.frame()->frameGeometry().center());
+    EXPECT_EQ(QApplication::activeModalWidget(), sheet.frame());
+
+    clickParentButton();
+    EXPECT_EQ(parent.clicks, 0);
+
+    // Another window of the program is not held up by it.
+    OtherWindow& other = Window::Instance<OtherWindow>();
+    EXPECT_NE(other.ParentWindow(), &parent);
+    EXPECT_FALSE(QApplication::activeModalWidget() == other.frame());
+
+    sheet.Close();
+    clickParentButton();
+    EXPECT_EQ(parent.clicks, 1);
+    EXPECT_EQ(sheet.ParentWindow(), nullptr);
+}
+
+TEST_F(SheetTest, ShowWithinNamesTheWindowAndShowingAgainKeepsThePlace) {
+    OtherWindow& other = Window::Instance<OtherWindow>();
+    SheetWindow& sheet = Window::Instance<SheetWindow>();
+    sheet.ShowWithin(parent);
+    EXPECT_EQ(sheet.ParentWindow(), &parent);
+
+    // Already up: it stays with its window, where the user may have moved it.
+    sheet.frame()->move(0, 0);
+    sheet.ShowWithin(other);
+    EXPECT_EQ(sheet.ParentWindow(), &parent);
+    EXPECT_EQ(sheet.frame()->pos(), QPoint(0, 0));
+}
+
+TEST_F(SheetTest, ClosingTheWindowClosesItsSheetFirst) {
+    SheetWindow& sheet = Window::Instance<SheetWindow>();
+    sheet.Show();
+
+    SheetWindow::refuse = true;
+    EXPECT_FALSE(parent.Close());
+    EXPECT_TRUE(sheet.Visible());
+    EXPECT_TRUE(parent.Visible());
+
+    SheetWindow::refuse = false;
+    EXPECT_TRUE(parent.Close());
+    EXPECT_EQ(Window::Existing<SheetWindow>(), nullptr);
+    finishDeferredDeletes();
+    // The sheet's frame was let go of before its window's went.
+    EXPECT_EQ(Window::Existing<ParentWindow>(), nullptr);
+}
+
+TEST_F(SheetTest, ShowModalWaitsAndHoldsUpOnlyTheSheetsWindow) {
+    SheetWindow& sheet = Window::Instance<SheetWindow>();
+    bool modalToParent = false;
+    QTimer::singleShot(0, [&] {
+        modalToParent =
+            sheet.frame()->windowModality() == Qt::WindowModal && sheet.ParentWindow() == &parent;
+        sheet.Close();
+    });
+    sheet.ShowModal();
+    EXPECT_TRUE(modalToParent);
+    EXPECT_EQ(Window::Existing<SheetWindow>(), nullptr);
+}
+
+TEST_F(SheetTest, AResizableWindowGoesDownTo64By64) {
+    SheetWindow& sheet = Window::Instance<SheetWindow>();
+    sheet.Show();
+    EXPECT_EQ(sheet.frame()->centralWidget()->size(), QSize(200, 100));
+    EXPECT_EQ(sheet.frame()->minimumSize(), QSize(64, 64));
+    sheet.frame()->resize(30, 30);
+    EXPECT_EQ(sheet.frame()->size(), QSize(64, 64));
+}
+
 }  // namespace
