@@ -102,13 +102,14 @@ QMargins decorations(const QWidget* frame) {
 }
 
 // Moves the window so that the whole of it, decorations included, is
-// centred on the point.
-void centreAt(QWidget* frame, QPoint centre) {
+// centred on the point; gives the position of its frame.
+QPoint centreAt(QWidget* frame, QPoint centre) {
     frame->layout()->activate();
     QRect outer = frame->geometry().marginsAdded(decorations(frame));
     outer.moveCenter(centre);
     // A window's position is that of its frame.
     frame->move(outer.topLeft());
+    return outer.topLeft();
 }
 
 }  // namespace
@@ -168,16 +169,21 @@ void Window::placeFrame() {
     const std::optional<QPoint> centre = placementCentre();
     if (!centre)
         return;
-    centreAt(frame_.get(), *centre);
+    const QPoint placedAt = centreAt(frame_.get(), *centre);
     // Until the window manager has framed a window, its decorations are a
     // guess; once they are known the window is centred again.
-    placementPending_ = ownDecorations(frame_.get()).isNull();
+    if (ownDecorations(frame_.get()).isNull())
+        frame_->pendingPlacement = placedAt;
 }
 
 void Window::frameMoved() {
-    if (!placementPending_ || !frame_->isVisible() || ownDecorations(frame_.get()).isNull())
+    const std::optional<QPoint> placedAt = frame_->pendingPlacement;
+    if (!placedAt || !frame_->isVisible() || ownDecorations(frame_.get()).isNull())
         return;
-    placementPending_ = false;
+    frame_->pendingPlacement.reset();
+    // Moved by someone else meanwhile: left where it is.
+    if (frame_->frameGeometry().topLeft() != *placedAt && frame_->pos() != *placedAt)
+        return;
     if (const std::optional<QPoint> centre = placementCentre())
         centreAt(frame_.get(), *centre);
 }

@@ -141,7 +141,6 @@ private:
     Window* parent_ = nullptr;
     bool centreOnScreen_ = false;
     bool shownBefore_ = false;
-    bool placementPending_ = false;
 };
 
 template <class W>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 
 class Window;
 
@@ -15,6 +16,10 @@ public:
 
     // The area the controls are placed on, below the toolbar.
     QWidget* content() const { return centralWidget(); }
+
+    // Where the window was put before the window manager framed it, while
+    // it is to be placed again once its decorations are known.
+    std::optional<QPoint> pendingPlacement;
 
 signals:
     // The window closed, or code hid it: a modal run of it is over.

@@ -429,6 +429,7 @@ TEST_F(SheetTest, ShowWithinNamesTheWindowAndShowingAgainKeepsThePlace) {
     EXPECT_EQ(sheet.ParentWindow(), &parent);
 
     // Already up: it stays with its window, where the user may have moved it.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(sheet.frame()));
     sheet.frame()->move(0, 0);
     sheet.ShowWithin(other);
     EXPECT_EQ(sheet.ParentWindow(), &parent);
