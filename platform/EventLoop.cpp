@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 
 namespace {
 
@@ -16,6 +17,11 @@ QElapsedTimer sinceLastProcessing;
 
 }  // namespace
 
+int EventLoop::PaintPreparationEventType() {
+    static const int type = QEvent::registerEventType();
+    return type;
+}
+
 void EventLoop::Turn() {
     if (++callsSinceClockReading < kCallsPerClockReading)
         return;
@@ -24,7 +30,12 @@ void EventLoop::Turn() {
         return;
     if (sinceLastProcessing.isValid() && sinceLastProcessing.elapsed() < kSliceMilliseconds)
         return;
-    // Input waits: a click now could change the rows the caller is walking.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Only the posted events that paint are delivered, in the order a paint
+    // needs them: what views show, then the layouts, then the repaints.
+    // Timers, socket notifiers and window-system events are the dispatcher's
+    // and are not touched; every other posted event stays queued.
+    QCoreApplication::sendPostedEvents(nullptr, PaintPreparationEventType());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     sinceLastProcessing.start();
 }

@@ -2,10 +2,18 @@
 
 namespace EventLoop {
 
-// Gives the event loop a turn from inside a long loop over rows or cells.
-// It costs next to nothing per call: events are really processed only when a
-// few milliseconds have passed since the last time. Clicks and key presses
-// wait until the loop is done, so no input can change the rows under it.
+// Gives the window a chance to repaint from inside a long loop over rows or
+// cells. It costs next to nothing per call: work is really done only when a
+// few milliseconds have passed since the last time. Only painting happens:
+// clicks, key presses, timers, sockets, quit requests and every other queued
+// call wait until the handler that loops has returned to the event loop, so
+// nothing can change the rows under the loop or free its window.
 void Turn();
+
+// The type of event a turn delivers before painting, besides Qt's own paint
+// requests: an object that must bring what it shows up to date before the
+// window paints (a list telling its view of the rows a loop added) posts
+// itself one of these instead of a queued call, which a turn holds back.
+int PaintPreparationEventType();
 
 }  // namespace EventLoop

@@ -140,6 +140,13 @@ Listbox::~Listbox() {
     }
 }
 
+void Listbox::layOutView() {
+    if (QTableView* table = view()) {
+        table->verticalHeader()->doItemsLayout();
+        table->doItemsLayout();
+    }
+}
+
 QTableView* Listbox::view() const {
     return static_cast<QTableView*>(widget());
 }

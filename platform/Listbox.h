@@ -95,6 +95,8 @@ private:
     // Shows the selection in the view once the view shows the rows as they are.
     void syncViewSelection();
     void viewSelectionChanged();
+    // Brings the view's rows and scroll range up to date now.
+    void layOutView();
 
     int columnCount_;
     std::vector<std::string> headings_;

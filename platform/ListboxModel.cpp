@@ -1,7 +1,10 @@
 #include "platform/ListboxModel.h"
 
+#include "platform/EventLoop.h"
 #include "platform/Listbox.h"
 #include "platform/QtText.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -89,12 +92,20 @@ void ListboxModel::changed() {
     if (queued_)
         return;
     queued_ = true;
-    QMetaObject::invokeMethod(this, &ListboxModel::publishQueued, Qt::QueuedConnection);
+    // A turn inside a row loop delivers this, so the view grows as the loop runs.
+    QCoreApplication::postEvent(
+        this, new QEvent(static_cast<QEvent::Type>(EventLoop::PaintPreparationEventType())));
 }
 
-void ListboxModel::publishQueued() {
+bool ListboxModel::event(QEvent* event) {
+    if (event->type() != EventLoop::PaintPreparationEventType())
+        return QAbstractTableModel::event(event);
     queued_ = false;
     publish();
+    // The view lays out new rows on a timer, which a turn inside a row loop
+    // holds back; without this it would paint the rows it had before.
+    list_.layOutView();
+    return true;
 }
 
 void ListboxModel::publish() {

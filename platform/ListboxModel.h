@@ -39,6 +39,9 @@ public:
     // from the store.
     int storeRow(int viewRow) const;
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     // One change to the rows not yet told: a run of appended rows, or one
     // removed row.
@@ -49,7 +52,6 @@ private:
 
     void changed();
     void log(Step step);
-    void publishQueued();
 
     Listbox& list_;
     int publishedRows_ = 0;
