@@ -49,7 +49,9 @@ struct Application::Private {
     std::unique_ptr<QSocketNotifier> signalNotifier;
     struct sigaction previousHandlers[std::size(quitSignals)] = {};
     bool quitting = false;
+    bool unattended = false;
 
+    void quit(Application& application, bool unattendedQuit);
     void installQuitSignals(Application& application);
     void removeQuitSignals();
 };
@@ -65,7 +67,7 @@ void Application::Private::installQuitSignals(Application& application) {
                          char bytes[16];
                          while (::read(signalSockets[1], bytes, sizeof bytes) > 0) {
                          }
-                         application.Quit();
+                         application.d->quit(application, true);
                      });
     struct sigaction action = {};
     action.sa_handler = onQuitSignal;
@@ -101,7 +103,7 @@ Application::Application(int& argc, char** argv) : d(std::make_unique<Private>()
                              Event_Activate();
                      });
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, d->context.get(),
-                     [this] { Quit(); });
+                     [this] { d->quit(*this, true); });
 
     d->installQuitSignals(*this);
 }
@@ -152,20 +154,31 @@ int Application::Run() {
 }
 
 void Application::Quit() {
+    d->quit(*this, false);
+}
+
+bool Application::IsUnattendedQuit() const {
+    return d->quitting && d->unattended;
+}
+
+void Application::Private::quit(Application& application, bool unattendedQuit) {
     // Inside a modal dialog, the handler that opened it still runs below it
     // and would find its window gone. End the dialog as if cancelled and quit
     // once that handler is done and only the main loop runs.
     if (QThread::currentThread()->loopLevel() > 1) {
         if (QWidget* modal = QApplication::activeModalWidget())
             modal->close();
-        QTimer::singleShot(50, d->context.get(), [this] { Quit(); });
+        QTimer::singleShot(50, context.get(), [this, &application, unattendedQuit] {
+            quit(application, unattendedQuit);
+        });
         return;
     }
     // A window asking whether to save may run an event loop, in which a
     // second signal must not start a second quit.
-    if (d->quitting)
+    if (quitting)
         return;
-    d->quitting = true;
+    quitting = true;
+    unattended = unattendedQuit;
     const std::vector<Window*> windows = Window::OpenWindows();
     for (Window* window : windows) {
         // Closing one window may already have closed another.
@@ -173,11 +186,11 @@ void Application::Quit() {
         if (std::ranges::find(stillOpen, window) == stillOpen.end())
             continue;
         if (!window->Close(true)) {
-            d->quitting = false;
+            quitting = unattended = false;
             return;
         }
     }
-    d->quitting = false;
+    quitting = unattended = false;
     QCoreApplication::quit();
 }
 

@@ -20,8 +20,13 @@ public:
 
     // Closes every window as a quit does (each may refuse, which stops the
     // quit), then ends the event loop. SIGTERM, SIGINT and the end of the
-    // desktop session quit the same way.
+    // desktop session quit the same way, but unattended.
     void Quit();
+
+    // True while a quit runs that nobody is there to answer: one started by a
+    // signal or by the end of the desktop session. Windows then close without
+    // asking, and whatever they can't save is told on standard error.
+    bool IsUnattendedQuit() const;
 
     // The running program's executable file.
     static FolderItem ExecutableFile();

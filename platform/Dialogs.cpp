@@ -1,8 +1,10 @@
 #include "platform/Dialogs.h"
 
+#include "platform/Application.h"
 #include "platform/Printing.h"
 #include "platform/QtDialogDriver.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -27,6 +29,17 @@ DialogDriver& CurrentDialogDriver() {
 
 void MsgBox(std::string_view text) {
     CurrentDialogDriver().msgBox(std::string(text));
+}
+
+void ReportWriteFailure(const FolderItem& file, std::string_view reason) {
+    const std::string path = file.Path().string();
+    const Application* application = Application::Current();
+    if (application && application->IsUnattendedQuit()) {
+        std::fprintf(stderr, "Rollkeep: could not save \"%s\": %.*s\n", path.c_str(),
+                     static_cast<int>(reason.size()), reason.data());
+        return;
+    }
+    MsgBox("The file \"" + path + "\" could not be saved: " + std::string(reason) + ".");
 }
 
 MessageDialog::Button MessageDialog::ShowModal() const {

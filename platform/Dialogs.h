@@ -13,6 +13,11 @@ struct PrinterSetup;
 // Shows a text with one button, and waits.
 void MsgBox(std::string_view text);
 
+// Tells the user that a file could not be written, naming the file and the
+// system's reason. While a quit nobody can answer runs (a signal, the end of
+// the desktop session), the text goes to standard error instead.
+void ReportWriteFailure(const FolderItem& file, std::string_view reason);
+
 // A modal question with an action button and, when shown, a cancel button.
 class MessageDialog {
 public:

@@ -11,7 +11,8 @@ class QSaveFile;
 // "\n", "\r\n" or "\r".
 class TextInputStream {
 public:
-    // Nothing when the item is missing, a folder, or can't be read.
+    // Nothing when the item is missing, a folder, or can't be read; then
+    // FolderItem::LastReadError() says why.
     static std::unique_ptr<TextInputStream> Open(const FolderItem& file);
 
     // The next line without its line end; empty at the end of the file.
@@ -29,11 +30,13 @@ private:
 };
 
 // Writes a text file safely: the text goes to a new file beside the old one,
-// which is renamed over the old file only when Close() succeeds. A failed
-// write, a crash or a stream destroyed without Close() leaves the old file whole.
+// which is renamed over the old file only when Close() succeeds, and the
+// folder is synced so the new name survives a power loss. A failed write, a
+// crash or a stream destroyed without Close() leaves the old file whole.
 class TextOutputStream {
 public:
-    // Nothing when the file can't be created.
+    // Nothing when the file can't be created; then FolderItem::LastWriteError()
+    // says why.
     static std::unique_ptr<TextOutputStream> Create(const FolderItem& file);
     ~TextOutputStream();
 
@@ -42,8 +45,14 @@ public:
     void WriteLine(std::string_view text);
     // Commits the file; false (and the old file kept) when anything failed.
     bool Close();
+    // The system's reason why a write or the commit failed ("No space left on
+    // device", "Read-only file system"); empty while nothing has failed.
+    std::string ErrorText() const { return error_; }
 
 private:
     explicit TextOutputStream(std::unique_ptr<QSaveFile> file);
+    void fail(int savedErrno);
+
     std::unique_ptr<QSaveFile> file_;
+    std::string error_;
 };

@@ -1,5 +1,6 @@
 #include "roll/Globals.h"
 
+#include "platform/Dialogs.h"
 #include "platform/EventLoop.h"
 #include "platform/Listbox.h"
 #include "platform/Streams.h"
@@ -7,15 +8,26 @@
 #include "roll/mainWindow.h"
 
 #include <QDebug>
+#include <map>
 
 namespace {
 
 constexpr std::string_view kSeparator = "@@@";
 
-// False until a load has read the stored roll (or found none), and again
-// when the stored roll exists but can't be read: then no save may write over
-// it, so an unreadable file never turns into an empty roll.
-bool safeToReplace = false;
+// What the session knows of each stored roll, by its path. Only a roll read
+// whole (or found missing) may be replaced: not while a load is filling the
+// list, which holds only part of it then, and never again in a session in
+// which it could not be read, so an unreadable file never turns into an
+// empty roll.
+enum class RollState { Loading, Whole, Unreadable };
+struct KnownRoll {
+    RollState state;
+    Globals::RollReadFailure failure;
+};
+std::map<std::filesystem::path, KnownRoll>& knownRolls() {
+    static std::map<std::filesystem::path, KnownRoll> rolls;
+    return rolls;
+}
 
 // The file has no escapes, so a cell must never hold what would split its line
 // or the row: a line end, the separator, or a trailing "@" that would run into
@@ -68,16 +80,21 @@ FolderItem storedRoll(std::string_view fileName) {
 
 namespace Globals {
 
-void saveListbox(Listbox& list, std::string_view fileName) {
-    if (!safeToReplace) {
-        qWarning("Rollkeep: the stored roll could not be read, so it is not written over.");
-        return;
-    }
+bool saveListbox(Listbox& list, std::string_view fileName) {
     if (!gProgramDataFolder.IsValid())
-        return;
-    auto out = gProgramDataFolder.Child(fileName).CreateTextFile();
-    if (!out)
-        return;
+        return false;
+    const FolderItem file = gProgramDataFolder.Child(fileName);
+    const auto known = knownRolls().find(file.Path());
+    if (known == knownRolls().end() || known->second.state != RollState::Whole) {
+        qWarning("Rollkeep: \"%s\" was not read whole, so it is not written over.",
+                 file.Path().c_str());
+        return false;
+    }
+    auto out = file.CreateTextFile();
+    if (!out) {
+        ReportWriteFailure(file, FolderItem::LastWriteError());
+        return false;
+    }
     std::string line;
     for (int row = 0; row < list.ListCount(); ++row) {
         line.clear();
@@ -89,16 +106,27 @@ void saveListbox(Listbox& list, std::string_view fileName) {
         out->WriteLine(line);
         EventLoop::Turn();
     }
-    out->Close();
+    if (!out->Close()) {
+        ReportWriteFailure(file, out->ErrorText());
+        return false;
+    }
+    return true;
 }
 
 void loadListBox(Listbox& list, std::string_view fileName) {
-    list.DeleteAllRows();
+    KnownRoll* known = nullptr;
     if (gProgramDataFolder.IsValid()) {
+        known = &knownRolls()[gProgramDataFolder.Child(fileName).Path()];
+        if (known->state != RollState::Unreadable)
+            known->state = RollState::Loading;
+    }
+    list.DeleteAllRows();
+    if (known) {
         const FolderItem file = storedRoll(fileName);
         if (!file.Exists()) {
             // Nothing stored yet: the empty list is the whole roll.
-            safeToReplace = true;
+            if (known->state == RollState::Loading)
+                known->state = RollState::Whole;
         } else if (auto in = file.OpenAsTextFile()) {
             while (!in->EndOfFile()) {
                 const std::string line = in->ReadLine();
@@ -109,13 +137,27 @@ void loadListBox(Listbox& list, std::string_view fileName) {
                 EventLoop::Turn();
             }
             in->Close();
-            safeToReplace = true;
+            if (known->state == RollState::Loading)
+                known->state = RollState::Whole;
         } else {
-            safeToReplace = false;
+            *known = {RollState::Unreadable, {file, FolderItem::LastReadError()}};
         }
     }
     mainWindow& main = mainWindow::instance();
     main.memberCountFld.SetText(Str(main.memberList.ListCount()));
+}
+
+std::optional<RollReadFailure> rollReadFailure(std::string_view fileName) {
+    if (!gProgramDataFolder.IsValid())
+        return std::nullopt;
+    const auto known = knownRolls().find(gProgramDataFolder.Child(fileName).Path());
+    if (known == knownRolls().end() || known->second.state != RollState::Unreadable)
+        return std::nullopt;
+    return known->second.failure;
+}
+
+void forgetLoadedRolls() {
+    knownRolls().clear();
 }
 
 }  // namespace Globals

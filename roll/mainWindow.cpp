@@ -2,10 +2,14 @@
 
 #include "core/ListFilters.h"
 #include "dues/reportWindow.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
 #include "platform/FocusOrder.h"
 #include "platform/Text.h"
 #include "roll/Globals.h"
 #include "roll/Pictures.h"
+
+#include <cstdio>
 
 namespace {
 const char* const kHeadings[] = {
@@ -154,19 +158,47 @@ void mainWindow::Event_Open() {
         folder.CreateAsFolder();
     Globals::gProgramDataFolder = folder;
     Globals::loadListBox(memberList, "rkMemberList");
+    if (const auto failure = Globals::rollReadFailure("rkMemberList"))
+        MsgBox("The member list \"" + failure->file.Path().string() +
+               "\" could not be read: " + failure->reason +
+               ". It is left as it is, and nothing will be written over it until Rollkeep is "
+               "started again.");
     SetDueStatus();
 }
 
 bool mainWindow::Event_CancelClose(bool) {
-    if (!Globals::gSearchOn)
-        Globals::saveListbox(memberList, "rkMemberList");
+    if (!Globals::gSearchOn && !Globals::saveListbox(memberList, "rkMemberList") &&
+        !mayCloseUnsaved())
+        return true;
     SetVisible(false);
     return false;
 }
 
 void mainWindow::Event_Close() {
-    if (!Globals::gSearchOn)
+    // Saved once more as the window goes, unless the user chose to close
+    // without saving.
+    if (!Globals::gSearchOn && !closingUnsaved_)
         Globals::saveListbox(memberList, "rkMemberList");
+}
+
+bool mainWindow::mayCloseUnsaved() {
+    const Application* application = Application::Current();
+    if (application && application->IsUnattendedQuit()) {
+        std::fputs("Rollkeep: the member list could not be saved; its changes are lost.\n", stderr);
+    } else {
+        MessageDialog question;
+        question.Icon = MessageDialog::CautionIcon;
+        question.Message = "The member list could not be saved. Close the window anyway?";
+        question.Explanation =
+            "The members stay in the window while it is open. If you close it, the changes "
+            "made since the member list was last saved are lost.";
+        question.ActionCaption = "Close Anyway";
+        question.CancelVisible = true;
+        if (question.ShowModal() != MessageDialog::Button::Action)
+            return false;
+    }
+    closingUnsaved_ = true;
+    return true;
 }
 
 void mainWindow::memberList_Open() {

@@ -147,6 +147,9 @@ protected:
     void Event_Close() override;
 
 private:
+    // Asks whether to close although the roll could not be saved; a quit
+    // nobody can answer closes and says so on standard error.
+    bool mayCloseUnsaved();
     void buildLayout();
     void connectHandlers();
     void fillForm(int row);
@@ -162,4 +165,6 @@ private:
     // and hands it to the mail script.
     void sendTemplateMail(const std::string& recipient, std::string_view subject,
                           std::string_view templateName);
+
+    bool closingUnsaved_ = false;
 };

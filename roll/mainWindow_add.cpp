@@ -108,9 +108,15 @@ void mainWindow::saveBtn_Action() {
             sendTemplateMail(recipient, "Welcome to Pellam", "membWelcomeText");
     }
 
-    if (auto out = Globals::gProgramDataFolder.Child("LastMemberNumber").CreateTextFile()) {
+    // A number file that can't be written is told; the member is saved all
+    // the same, and only the next proposal is off.
+    const FolderItem numberFile = Globals::gProgramDataFolder.Child("LastMemberNumber");
+    if (auto out = numberFile.CreateTextFile()) {
         out->Write(memberID.Text());
-        out->Close();
+        if (!out->Close())
+            ReportWriteFailure(numberFile, out->ErrorText());
+    } else {
+        ReportWriteFailure(numberFile, FolderItem::LastWriteError());
     }
 
     memberList.SortByColumn(0);

@@ -25,10 +25,12 @@ public:
     static inline int closes = 0;
     static inline bool refuse = false;
     static inline bool askedWhileQuitting = false;
+    static inline bool unattended = false;
 
 protected:
     bool Event_CancelClose(bool appQuitting) override {
         askedWhileQuitting = appQuitting;
+        unattended = Application::Current()->IsUnattendedQuit();
         return refuse;
     }
     void Event_Close() override { ++closes; }
@@ -113,8 +115,16 @@ TEST_F(ApplicationTest, QuitSignalsCloseEveryWindowOldestFirst) {
         EXPECT_TRUE(QTest::qWaitFor([] { return NewerWindow::closes == 1; }, 2000)) << signal;
         EXPECT_EQ(OlderWindow::closes, 1) << signal;
         EXPECT_TRUE(OlderWindow::askedWhileQuitting);
+        // Nobody is there to answer a question.
+        EXPECT_TRUE(OlderWindow::unattended) << signal;
+        EXPECT_FALSE(app.IsUnattendedQuit());
         EXPECT_TRUE(Window::OpenWindows().empty()) << signal;
     }
+    // The program's own quit command has someone to answer.
+    Window::Instance<OlderWindow>();
+    app.Quit();
+    EXPECT_EQ(OlderWindow::closes, 2);
+    EXPECT_FALSE(OlderWindow::unattended);
 }
 
 TEST_F(ApplicationTest, AWindowThatRefusesStopsTheQuitAndTheProgramRunsOn) {

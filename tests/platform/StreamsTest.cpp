@@ -1,6 +1,7 @@
 #include "platform/Streams.h"
 
 #include "platform/Files.h"
+#include "tests/support/ScratchFileSystem.h"
 #include "tests/support/TempDataFolder.h"
 
 #include <gtest/gtest.h>
@@ -207,6 +208,63 @@ TEST_F(StreamsTest, FailedWriteKeepsTheOldFileWhole) {
     }
     EXPECT_EQ(contents(file_), old);
     EXPECT_EQ(folderEntries(), QStringList{"roll.txt"});
+}
+
+}  // namespace
+
+namespace {
+
+// Each failure comes with the system's own reason, so the user can act on it.
+TEST_F(StreamsTest, FailuresSayWhy) {
+    ASSERT_TRUE(root_.Child("folder").CreateAsFolder());
+    EXPECT_FALSE(root_.Child("folder").CreateTextFile());
+    EXPECT_EQ(FolderItem::LastWriteError(), "Is a directory");
+    EXPECT_FALSE(root_.Child("missing").Child("roll.txt").CreateTextFile());
+    EXPECT_EQ(FolderItem::LastWriteError(), "No such file or directory");
+    EXPECT_FALSE(root_.Child("folder").OpenAsTextFile());
+    EXPECT_EQ(FolderItem::LastReadError(), "Is a directory");
+    EXPECT_FALSE(root_.Child("missing.txt").OpenAsTextFile());
+    EXPECT_EQ(FolderItem::LastReadError(), "No such file or directory");
+
+    auto out = file_.CreateTextFile();
+    ASSERT_TRUE(out);
+    EXPECT_EQ(FolderItem::LastWriteError(), "");
+    out->WriteLine("fine");
+    EXPECT_EQ(out->ErrorText(), "");
+    EXPECT_TRUE(out->Close());
+    EXPECT_EQ(out->ErrorText(), "");
+}
+
+TEST_F(StreamsTest, AFullDiskFailsTheWriteWithItsReasonAndKeepsTheOldFile) {
+    const ScratchFileSystem disk(64 * 1024);
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small file system needs root";
+    const FolderItem file = disk.root().Child("roll.txt");
+    writeRaw(file, "old roll\n");
+    disk.fill();
+
+    auto out = file.CreateTextFile();
+    ASSERT_TRUE(out);
+    for (int row = 0; row < 2000; ++row)
+        out->WriteLine("a row that will not fit the room left on the disk");
+    EXPECT_FALSE(out->Close());
+    EXPECT_EQ(out->ErrorText(), "No space left on device");
+    EXPECT_EQ(contents(file), "old roll\n");
+}
+
+TEST_F(StreamsTest, AReadOnlyDiskRefusesTheFileWithItsReason) {
+    const ScratchFileSystem disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small file system needs root";
+    const FolderItem file = disk.root().Child("roll.txt");
+    writeRaw(file, "old roll\n");
+    ASSERT_TRUE(disk.makeReadOnly());
+
+    EXPECT_FALSE(file.CreateTextFile());
+    EXPECT_EQ(FolderItem::LastWriteError(), "Read-only file system");
+    EXPECT_FALSE(disk.root().Child("new.txt").CreateTextFile());
+    EXPECT_EQ(FolderItem::LastWriteError(), "Read-only file system");
+    EXPECT_EQ(contents(file), "old roll\n");
 }
 
 }  // namespace

@@ -125,25 +125,46 @@ TEST_F(MemberFileTest, LegacyFileIsReadAndNeverWritten) {
     EXPECT_EQ(main.memberList.Cell(0, 0), "New");
 }
 
-TEST_F(MemberFileTest, UnreadableRollIsNeverOverwritten) {
+TEST_F(MemberFileTest, UnreadableRollIsToldAndNeverOverwritten) {
     // A folder where the file should be: it exists, but can't be read as text
     // (as root, a file's mode would not stop us).
     data.dataFolder().CreateAsFolder();
-    ASSERT_TRUE(data.dataFolder().Child("rkMemberList").CreateAsFolder());
+    const FolderItem stored = data.dataFolder().Child("rkMemberList");
+    ASSERT_TRUE(stored.CreateAsFolder());
     mainWindow& main = open();
     EXPECT_EQ(main.memberList.ListCount(), 0);
     EXPECT_EQ(main.memberCountFld.Text(), "0");
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{
+                  "The member list \"" + stored.Path().string() +
+                  "\" could not be read: Is a directory. It is left as it is, and nothing will "
+                  "be written over it until Rollkeep is started again."});
 
     main.memberList.AddRow("Someone");
-    Globals::saveListbox(main.memberList, "rkMemberList");
-    main.Close();
-    EXPECT_TRUE(data.dataFolder().Child("rkMemberList").IsFolder());
+    EXPECT_FALSE(Globals::saveListbox(main.memberList, "rkMemberList"));
+    // Still not, once the file could be read: the session never read it whole.
+    ASSERT_TRUE(stored.Delete());
+    data.write("rkMemberList", memberLine({"Stored"}));
+    Globals::loadListBox(main.memberList, "rkMemberList");
+    EXPECT_FALSE(Globals::saveListbox(main.memberList, "rkMemberList"));
+    dialogs.AnswerQuestion(MessageDialog::Button::Action);
+    EXPECT_TRUE(main.Close());
+    EXPECT_EQ(data.read("rkMemberList"), memberLine({"Stored"}));
+
+    // A new session may write it again.
+    Globals::forgetLoadedRolls();
+    mainWindow& again = open();
+    EXPECT_TRUE(Globals::saveListbox(again.memberList, "rkMemberList"));
 }
 
 TEST_F(MemberFileTest, UnreadableLegacyRollDoesNotBecomeAnEmptyRoll) {
     data.dataFolder().CreateAsFolder();
     ASSERT_TRUE(data.dataFolder().Child("MemberList").CreateAsFolder());
     mainWindow& main = open();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_NE(dialogs.messages()[0].find("/Rollkeep/MemberList\" could not be read"),
+              std::string::npos);
+    dialogs.AnswerQuestion(MessageDialog::Button::Action);
     main.Close();
     EXPECT_FALSE(data.exists("rkMemberList"));
 }
@@ -180,16 +201,20 @@ TEST_F(MemberFileTest, MainWindowMadeAgainReloadsWhatWasSaved) {
     EXPECT_EQ(second.memberCountFld.Text(), "2");
 }
 
-TEST_F(MemberFileTest, SaveFailureKeepsTheOldFile) {
+TEST_F(MemberFileTest, SaveReportsWhetherTheFileHoldsTheList) {
     writeRoll({{.last = "Adams"}});
     mainWindow& main = open();
-    const std::string before = data.read("rkMemberList");
-    // A data folder that is gone: nothing can be created, nothing is reported.
-    Globals::gProgramDataFolder = data.root().Child("missing").Child("Rollkeep");
-    main.memberList.AddRow("Lost");
-    Globals::saveListbox(main.memberList, "rkMemberList");
-    EXPECT_EQ(data.read("rkMemberList"), before);
+    main.memberList.AddRow("Baker");
+    EXPECT_TRUE(Globals::saveListbox(main.memberList, "rkMemberList"));
+    EXPECT_NE(data.read("rkMemberList").find("Baker@@@"), std::string::npos);
+
+    // A file no load has read this session is not written over.
+    Globals::gProgramDataFolder = data.root().Child("elsewhere");
+    data.root().Child("elsewhere").CreateAsFolder();
+    EXPECT_FALSE(Globals::saveListbox(main.memberList, "rkMemberList"));
+    EXPECT_FALSE(data.root().Child("elsewhere").Child("rkMemberList").Exists());
     EXPECT_TRUE(dialogs.messages().empty());
+    Globals::gProgramDataFolder = data.dataFolder();
 }
 
 }  // namespace
