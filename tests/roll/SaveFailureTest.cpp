@@ -23,6 +23,13 @@ protected:
                "\" could not be saved: " + std::string(reason) + ".";
     }
 
+    static ScriptedDialogs::Asked shown(std::string message) {
+        ScriptedDialogs::Asked asked{};
+        asked.kind = ScriptedDialogs::Kind::MsgBox;
+        asked.text = std::move(message);
+        return asked;
+    }
+
     FolderItem roll() const { return data.dataFolder().Child("rkMemberList"); }
 
     // Puts a folder where the stored roll is, so that no save can replace it.
@@ -109,7 +116,7 @@ TEST_F(SaveFailureTest, TheWindowStaysOpenWithTheRollUntilTheUserAgreesToLoseIt)
     EXPECT_EQ(column(main.memberList, 0), (std::vector<std::string>{"Adams", "Baker"}));
     EXPECT_EQ(dialogs.asked(),
               (std::vector<ScriptedDialogs::Asked>{
-                  {ScriptedDialogs::Kind::MsgBox, failure(roll(), "Is a directory"), {}, {}},
+                  shown(failure(roll(), "Is a directory")),
                   closeAnyway()}));
 
     // Agreed: the window goes, without a second attempt and message.
@@ -119,7 +126,7 @@ TEST_F(SaveFailureTest, TheWindowStaysOpenWithTheRollUntilTheUserAgreesToLoseIt)
     EXPECT_EQ(mainWindow::existing(), nullptr);
     EXPECT_EQ(dialogs.asked(),
               (std::vector<ScriptedDialogs::Asked>{
-                  {ScriptedDialogs::Kind::MsgBox, failure(roll(), "Is a directory"), {}, {}},
+                  shown(failure(roll(), "Is a directory")),
                   closeAnyway()}));
     EXPECT_TRUE(roll().IsFolder());
 }
