@@ -4,8 +4,14 @@
 #include "platform/EventLoop.h"
 #include "platform/Text.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <QFile>
 #include <QSaveFile>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -19,59 +25,88 @@ using MemberFile::kSeparator;
 // of a big roll.
 constexpr size_t kWriteChunk = 1 << 20;
 
+// What this session knows of each stored roll, by the path it is saved to.
+// Only a roll read whole (or found missing) may be replaced: not while a load
+// fills the rows, which hold only part of it then, and never again in a
+// session in which it could not be read, so an unreadable file never turns
+// into an empty roll.
 enum class ReadState {
     Reading,
-    Read,
+    Whole,
     Unreadable,
 };
 
-// What the last load of each file found; a file not named here was never read.
-std::map<std::filesystem::path, ReadState>& reads() {
-    static std::map<std::filesystem::path, ReadState> states;
-    return states;
+struct KnownRoll {
+    ReadState state = ReadState::Reading;
+    MemberFile::ReadFailure failure;
+};
+
+std::map<std::filesystem::path, KnownRoll>& knownRolls() {
+    static std::map<std::filesystem::path, KnownRoll> rolls;
+    return rolls;
 }
 
 QString qtPath(const FolderItem& file) {
     return QString::fromStdString(file.Path().string());
 }
 
-// The whole file, read in one go into a buffer of its size.
-struct WholeFile {
-    std::unique_ptr<char[]> bytes;
-    size_t size = 0;
-    std::string_view text() const { return {bytes.get(), size}; }
-};
+// Big enough that the system's read calls are few, small enough to stay in
+// the processor's cache while its lines become rows.
+constexpr size_t kReadChunk = 256 * 1024;
 
-bool readWhole(const FolderItem& file, WholeFile& whole, std::string& reason) {
-    if (file.IsFolder()) {
-        reason = std::strerror(EISDIR);
-        return false;
-    }
-    QFile in(qtPath(file));
-    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        reason = in.errorString().toStdString();
-        return false;
-    }
-    // One byte more than the file's size, so a file that grew (or one whose
-    // size the system does not tell) shows itself without a second pass.
-    size_t capacity = static_cast<size_t>(std::max<qint64>(in.size(), 0)) + 1;
-    whole.bytes = std::make_unique_for_overwrite<char[]>(capacity);
-    for (;;) {
-        const qint64 got =
-            in.read(whole.bytes.get() + whole.size, static_cast<qint64>(capacity - whole.size));
-        if (got < 0) {
-            reason = in.errorString().toStdString();
-            return false;
+// Calls mark(at, lineEnd) for every line end ("\n" or "\r") and every
+// place where "@@@" starts, in order; overlapping "@@@"s are all marked. The
+// text is looked at 64 bytes at a time, a bit per byte.
+template <class Mark>
+void ForEachMark(std::string_view text, const Mark& mark) {
+    constexpr size_t kBlock = 64;
+    struct Masks {
+        uint64_t at = 0;
+        uint64_t lineEnd = 0;
+    };
+    auto masksAt = [&text](size_t offset) {
+        const char* bytes = text.data() + offset;
+        char padded[kBlock];
+        if (text.size() - offset < kBlock) {
+            std::memset(padded, 0, kBlock);
+            std::memcpy(padded, bytes, text.size() - offset);
+            bytes = padded;
         }
-        if (got == 0)
-            return true;
-        whole.size += static_cast<size_t>(got);
-        if (whole.size == capacity) {
-            capacity *= 2;
-            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
-            std::memcpy(larger.get(), whole.bytes.get(), whole.size);
-            whole.bytes = std::move(larger);
+        Masks masks;
+#if defined(__SSE2__)
+        for (size_t part = 0; part < kBlock; part += 16) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + part));
+            const auto bits = [&chunk](char c) {
+                return static_cast<uint64_t>(static_cast<uint32_t>(
+                    _mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(c)))));
+            };
+            masks.at |= bits('@') << part;
+            masks.lineEnd |= (bits('\n') | bits('\r')) << part;
         }
+#else
+        for (size_t i = 0; i < kBlock; ++i) {
+            masks.at |= static_cast<uint64_t>(bytes[i] == '@') << i;
+            masks.lineEnd |= static_cast<uint64_t>(bytes[i] == '\n' || bytes[i] == '\r') << i;
+        }
+#endif
+        return masks;
+    };
+
+    if (text.empty())
+        return;
+    Masks current = masksAt(0);
+    for (size_t offset = 0; offset < text.size(); offset += kBlock) {
+        const Masks next = offset + kBlock < text.size() ? masksAt(offset + kBlock) : Masks{};
+        // A "@@@" may run on into the next block.
+        const uint64_t separators =
+            current.at & (current.at >> 1 | next.at << 63) & (current.at >> 2 | next.at << 62);
+        uint64_t marks = separators | current.lineEnd;
+        while (marks) {
+            const int bit = std::countr_zero(marks);
+            marks &= marks - 1;
+            mark(offset + static_cast<size_t>(bit), (current.lineEnd >> bit) & 1);
+        }
+        current = next;
     }
 }
 
@@ -85,9 +120,15 @@ FolderItem storedRoll(const FolderItem& folder, std::string_view fileName) {
 
 // The cell as it can be stored; see AppendLine.
 void appendStorable(std::string& line, std::string_view cell) {
-    const bool plain = cell.find_first_of("\r\n") == std::string_view::npos &&
-                       cell.find(kSeparator) == std::string_view::npos &&
-                       (cell.empty() || cell.back() != '@');
+    // One look at each byte: most cells hold no "@" and no line end at all.
+    bool plain = true;
+    bool hasAt = false;
+    for (const char c : cell) {
+        plain = plain && c != '\r' && c != '\n';
+        hasAt = hasAt || c == '@';
+    }
+    if (plain && hasAt)
+        plain = cell.find(kSeparator) == std::string_view::npos && cell.back() != '@';
     if (plain) {
         line += cell;
         return;
@@ -106,43 +147,95 @@ void appendStorable(std::string& line, std::string_view cell) {
 
 namespace MemberFile {
 
-void ParseRows(RowTable& rows, std::string_view text) {
-    const int columns = rows.ColumnCount();
-    std::vector<std::string_view> cells(static_cast<size_t>(columns));
-    const char* at = text.data();
-    const char* const end = at + text.size();
-    while (at < end) {
-        // The line runs to the first "\n" or "\r"; "\r\n" ends it as one.
-        const char* lineEnd = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
-        if (!lineEnd)
-            lineEnd = end;
-        const char* next = lineEnd == end ? end : lineEnd + 1;
-        if (const auto* cr =
-                static_cast<const char*>(std::memchr(at, '\r', size_t(lineEnd - at)))) {
-            next = cr + 1 == lineEnd ? lineEnd + 1 : cr + 1;
-            lineEnd = cr;
-        }
-        const std::string_view line(at, size_t(lineEnd - at));
-        at = next;
-        if (line.empty())
-            continue;
+namespace {
 
-        size_t start = 0;
-        for (std::string_view& cell : cells) {
-            if (start > line.size()) {
-                cell = {};
-            } else {
-                size_t cellEnd = line.find(kSeparator, start);
-                if (cellEnd == std::string_view::npos)
-                    cellEnd = line.size();
-                cell = line.substr(start, cellEnd - start);
-                start = cellEnd + kSeparator.size();
+// Reads the file a chunk at a time, each chunk's whole lines straight into
+// rows; a line cut by the chunk's end waits for the rest in the next one.
+// The file is never held whole besides its rows.
+bool readRows(RowTable& rows, const FolderItem& file, std::string& reason) {
+    if (file.IsFolder()) {
+        reason = std::strerror(EISDIR);
+        return false;
+    }
+    QFile in(qtPath(file));
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        reason = in.errorString().toStdString();
+        return false;
+    }
+    size_t capacity = kReadChunk;
+    auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
+    size_t held = 0;
+    for (;;) {
+        const qint64 got = in.read(buffer.get() + held, static_cast<qint64>(capacity - held));
+        if (got < 0) {
+            reason = in.errorString().toStdString();
+            return false;
+        }
+        if (got == 0) {
+            ParseRows(rows, {buffer.get(), held});
+            return true;
+        }
+        const size_t fresh = held;
+        held += static_cast<size_t>(got);
+        size_t whole = held;
+        while (whole > fresh && buffer[whole - 1] != '\n' && buffer[whole - 1] != '\r')
+            --whole;
+        if (whole == fresh) {
+            // No line ends in what came: a line longer than the buffer.
+            if (held == capacity) {
+                capacity *= 2;
+                auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+                std::memcpy(larger.get(), buffer.get(), held);
+                buffer = std::move(larger);
             }
+            continue;
+        }
+        ParseRows(rows, {buffer.get(), whole});
+        std::memmove(buffer.get(), buffer.get() + whole, held - whole);
+        held -= whole;
+    }
+}
+
+}  // namespace
+
+void ParseRows(RowTable& rows, std::string_view text) {
+    const size_t columns = static_cast<size_t>(rows.ColumnCount());
+    std::vector<std::string_view> cells(columns);
+    size_t lineStart = 0;
+    size_t cellStart = 0;
+    size_t cell = 0;
+    // A separator found ends the search: the next one starts after it, so
+    // "@@@@" holds one separator and an "@".
+    size_t nextSeparator = 0;
+
+    // Every line ends at "\n" or "\r"; "\r\n" leaves an empty line between
+    // them, and empty lines are skipped.
+    auto endLine = [&](size_t at) {
+        if (at > lineStart) {
+            if (cell < columns)
+                cells[cell++] = text.substr(cellStart, at - cellStart);
+            for (; cell < columns; ++cell)
+                cells[cell] = {};
+            for (size_t turns = 0; turns < columns; ++turns)
+                EventLoop::Turn();
+            rows.AddRow(cells);
             EventLoop::Turn();
         }
-        rows.AddRow(cells);
-        EventLoop::Turn();
-    }
+        lineStart = cellStart = nextSeparator = at + 1;
+        cell = 0;
+    };
+
+    ForEachMark(text, [&](size_t at, bool lineEnd) {
+        if (lineEnd) {
+            endLine(at);
+        } else if (at >= nextSeparator) {
+            // Fields past the last column are ignored.
+            if (cell < columns)
+                cells[cell++] = text.substr(cellStart, at - cellStart);
+            cellStart = nextSeparator = at + kSeparator.size();
+        }
+    });
+    endLine(text.size());
 }
 
 void AppendLine(std::string& out, const RowTable& rows, int row) {
@@ -154,28 +247,28 @@ void AppendLine(std::string& out, const RowTable& rows, int row) {
 }
 
 LoadResult Load(RowTable& rows, const FolderItem& folder, std::string_view fileName) {
-    rows.Clear();
     LoadResult result;
-    if (!folder.IsValid())
+    if (!folder.IsValid()) {
+        rows.Clear();
         return result;
-    const std::filesystem::path target = folder.Child(fileName).Path();
+    }
+    KnownRoll& known = knownRolls()[folder.Child(fileName).Path()];
+    if (known.state != ReadState::Unreadable)
+        known.state = ReadState::Reading;
+    rows.Clear();
     result.file = storedRoll(folder, fileName);
-    if (!result.file.Exists()) {
-        // Nothing stored yet: the empty list is the whole roll.
-        reads()[target] = ReadState::Read;
-        return result;
+    if (result.file.Exists()) {
+        if (!readRows(rows, result.file, result.reason)) {
+            rows.Clear();
+            known = {ReadState::Unreadable, {result.file, result.reason}};
+            result.outcome = LoadResult::Outcome::Unreadable;
+            return result;
+        }
+        result.outcome = LoadResult::Outcome::Read;
     }
-    // Until the whole file is in the rows, a save would store only part of it.
-    reads()[target] = ReadState::Reading;
-    WholeFile whole;
-    if (!readWhole(result.file, whole, result.reason)) {
-        reads()[target] = ReadState::Unreadable;
-        result.outcome = LoadResult::Outcome::Unreadable;
-        return result;
-    }
-    ParseRows(rows, whole.text());
-    reads()[target] = ReadState::Read;
-    result.outcome = LoadResult::Outcome::Read;
+    // A missing file is read whole too: the empty list is the whole roll.
+    if (known.state == ReadState::Reading)
+        known.state = ReadState::Whole;
     return result;
 }
 
@@ -220,12 +313,19 @@ SaveResult Save(const RowTable& rows, const FolderItem& folder, std::string_view
 }
 
 bool SafeToReplace(const FolderItem& folder, std::string_view fileName) {
-    const auto found = reads().find(folder.Child(fileName).Path());
-    return found != reads().end() && found->second == ReadState::Read;
+    const auto known = knownRolls().find(folder.Child(fileName).Path());
+    return known != knownRolls().end() && known->second.state == ReadState::Whole;
+}
+
+std::optional<ReadFailure> FailedRead(const FolderItem& folder, std::string_view fileName) {
+    const auto known = knownRolls().find(folder.Child(fileName).Path());
+    if (known == knownRolls().end() || known->second.state != ReadState::Unreadable)
+        return std::nullopt;
+    return known->second.failure;
 }
 
 void ForgetReads() {
-    reads().clear();
+    knownRolls().clear();
 }
 
 }  // namespace MemberFile

@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,9 +11,10 @@ class RowTable;
 // The member file: the roll stored as one line per member, each cell
 // followed by "@@@" (the last one too), no header, no escapes.
 //
-// A stored roll that exists but could not be read is never written over, so
-// an unreadable file never becomes an empty roll; nor is a file written over
-// while it is being read, or before it was ever read. That is kept per file.
+// A stored roll that exists but could not be read is never written over in
+// the same session, so an unreadable file never becomes an empty roll; nor is
+// a file written over while it is being read, or before it was ever read.
+// That is kept per file.
 namespace MemberFile {
 
 inline constexpr std::string_view kSeparator = "@@@";
@@ -62,9 +64,20 @@ void ParseRows(RowTable& rows, std::string_view text);
 // store them), a "@@@" or a trailing "@" gets a blank.
 void AppendLine(std::string& out, const RowTable& rows, int row);
 
-// Whether a save may replace the file of that name in the folder.
+// Whether a save may replace the file of that name in the folder: only once
+// a load read it whole (or found none), and never in a session in which it
+// could not be read.
 bool SafeToReplace(const FolderItem& folder, std::string_view fileName);
-// Forgets every file read, as at start; for tests.
+
+// A stored roll that exists but could not be read in this session: the file
+// tried (which may be the older name) and the system's reason.
+struct ReadFailure {
+    FolderItem file;
+    std::string reason;
+};
+std::optional<ReadFailure> FailedRead(const FolderItem& folder, std::string_view fileName);
+
+// Forgets every roll read, as a new session would; for tests.
 void ForgetReads();
 
 }  // namespace MemberFile

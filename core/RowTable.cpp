@@ -12,6 +12,25 @@ size_t endWidth(bool wide) {
     return wide ? sizeof(uint32_t) : sizeof(uint16_t);
 }
 
+// Cells are mostly a few bytes long, where a call to memcpy costs more than
+// the copy: fixed-size copies (which the compiler inlines) that may overlap
+// cover any length up to 16 bytes.
+void copyCell(char* out, const char* in, size_t size) {
+    if (size >= 8 && size <= 16) {
+        std::memcpy(out, in, 8);
+        std::memcpy(out + size - 8, in + size - 8, 8);
+    } else if (size >= 4 && size < 8) {
+        std::memcpy(out, in, 4);
+        std::memcpy(out + size - 4, in + size - 4, 4);
+    } else if (size > 0 && size < 4) {
+        out[0] = in[0];
+        out[size / 2] = in[size / 2];
+        out[size - 1] = in[size - 1];
+    } else if (size > 16) {
+        std::memcpy(out, in, size);
+    }
+}
+
 }  // namespace
 
 RowTable::Row::Row(int columns, std::span<const std::string_view> cells) {
@@ -45,8 +64,7 @@ void RowTable::Row::pack(int columns, const CellAt& cellAt) {
     uint32_t end = 0;
     for (int column = 0; column < columns; ++column) {
         const std::string_view cell = cellAt(column);
-        if (!cell.empty())
-            std::memcpy(out + end, cell.data(), cell.size());
+        copyCell(out + end, cell.data(), cell.size());
         end += static_cast<uint32_t>(cell.size());
         if (wide) {
             std::memcpy(ends + width * static_cast<size_t>(column), &end, sizeof end);

@@ -8,6 +8,7 @@
 #include "tests/support/TempDataFolder.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,51 @@ TEST_F(MemberFileTest, LinesBecomeRows) {
         rows.Clear();
         MemberFile::ParseRows(rows, c.text);
         EXPECT_EQ(rowsOf(rows), c.expected) << c.name;
+    }
+}
+
+// The rows as the file's rule makes them, the plain way: lines cut at each
+// line end, empty ones skipped, fields at the first "@@@" from the left.
+Rows plainlyParsed(std::string_view text) {
+    Rows rows;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        if (line.empty())
+            continue;
+        std::vector<std::string> cells;
+        for (size_t at = 0; cells.size() < 18;) {
+            if (at > line.size()) {
+                cells.emplace_back();
+                continue;
+            }
+            size_t separator = line.find("@@@", at);
+            if (separator == std::string_view::npos)
+                separator = line.size();
+            cells.emplace_back(line.substr(at, separator - at));
+            at = separator + 3;
+        }
+        while (!cells.empty() && cells.back().empty())
+            cells.pop_back();
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+TEST_F(MemberFileTest, AnyTextIsReadAsThePlainRuleReadsIt) {
+    std::mt19937 random(3);
+    const char alphabet[] = {'@', '@', '@', '@', 'a', 'b', '\n', '\r', ' '};
+    for (int round = 0; round < 300; ++round) {
+        std::string text(std::uniform_int_distribution<size_t>(0, 400)(random), ' ');
+        for (char& c : text)
+            c = alphabet[std::uniform_int_distribution<size_t>(0, sizeof alphabet - 1)(random)];
+        rows.Clear();
+        MemberFile::ParseRows(rows, text);
+        ASSERT_EQ(rowsOf(rows), plainlyParsed(text)) << testing::PrintToString(text);
     }
 }
 
@@ -174,9 +220,19 @@ TEST_F(MemberFileTest, UnreadableRollIsNeverWrittenOverPerFile) {
         const auto loaded = load();
         EXPECT_EQ(loaded.outcome, MemberFile::LoadResult::Outcome::Unreadable);
         EXPECT_FALSE(loaded.reason.empty());
+        const auto failure = MemberFile::FailedRead(data.dataFolder(), "rkMemberList");
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->file.Name(), name);
+        EXPECT_EQ(failure->reason, loaded.reason);
         rows.AddRow("Someone");
         EXPECT_EQ(Roll::SaveUnlessFiltered(rows).outcome, Outcome::Refused);
         EXPECT_TRUE(data.dataFolder().Child(name).IsFolder());
+        // Readable again, it is read, but this session still never writes it.
+        data.dataFolder().Child(name).Delete();
+        data.write(name, "Back@@@\n");
+        EXPECT_EQ(load().outcome, MemberFile::LoadResult::Outcome::Read);
+        EXPECT_EQ(rows.RowCount(), 1);
+        EXPECT_EQ(Roll::SaveUnlessFiltered(rows).outcome, Outcome::Refused);
         data.dataFolder().Child(name).Delete();
     }
     // Another file in the same folder is not held back by it.
