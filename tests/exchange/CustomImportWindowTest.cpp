@@ -45,7 +45,7 @@ TEST_F(CustomImportWindowTest, AppendsOneMemberPerLineAndSavesTheRoll) {
     EXPECT_EQ(
         dialogs.asked(),
         (std::vector<ScriptedDialogs::Asked>{
-            {ScriptedDialogs::Kind::OpenFile, "Select a data file", "TEXT;CSV", {}, 0, true}}));
+            {ScriptedDialogs::Kind::OpenFile, "Select a data file", "TEXT;CSV", {}, 0, true, {}}}));
     // Not sorted; a blank line is a blank member, a header line a member.
     EXPECT_EQ(column(main.memberList, 0),
               (Names{"Brown", "Clark", "Abbot", "", "Last", "Ren\xE9"}));

@@ -48,7 +48,7 @@ TEST_F(ExportWindowTest, WritesTheRowsShownAndChangesNothing) {
     exportTo(outside("all.csv"));
     EXPECT_EQ(dialogs.asked(),
               (std::vector<ScriptedDialogs::Asked>{
-                  {ScriptedDialogs::Kind::SaveFile, "", "Rollkeep Export.csv", {}, 0, true}}));
+                  {ScriptedDialogs::Kind::SaveFile, "", "Rollkeep Export.csv", {}, 0, true, {}}}));
     EXPECT_EQ(contents("all.csv"), brown + acme);
     EXPECT_EQ(ExportWindow::existing(), nullptr);
 
