@@ -12,6 +12,7 @@
 CustomImportWindow::CustomImportWindow()
     : mappingFields_{&fname,   &lname,   &membID, &emailAdd, &hPhone, &mPhone, &streetAdd,
                      &cityFld, &codeFld, &ProvSt, &company,  &jDate,  &dDate,  &typeFld} {
+    SetKind(WindowKind::Sheet);
     SetTitle("Custom Data Import");
     SetContentSize(667, 510);
     SetResizable(false);

@@ -8,6 +8,7 @@
 #include "roll/mainWindow.h"
 
 ExportWindow::ExportWindow() {
+    SetKind(WindowKind::Sheet);
     SetTitle("Export Data");
     SetContentSize(452, 128);
     SetResizable(true);

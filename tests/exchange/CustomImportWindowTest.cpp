@@ -80,6 +80,8 @@ TEST_F(CustomImportWindowTest, NoFileOrAnUnreadableOneChangesNothing) {
     Globals::gSearchOn = true;
     main.memberList.RemoveRow(0);
     CustomImportWindow& window = CustomImportWindow::instance();
+    window.Show();
+    EXPECT_EQ(window.ParentWindow(), &main);
     for (const std::optional<FolderItem>& answer :
          {std::optional<FolderItem>(), std::optional(data.root().Child("missing.csv")),
           std::optional(data.root())}) {

@@ -75,8 +75,10 @@ TEST_F(ExportWindowTest, TheFileIsWrittenOnceUnderItsFinalNameAndNoOtherIsTouche
 }
 
 TEST_F(ExportWindowTest, NoFileChosenOrOneThatCantBeWritten) {
-    open();
+    mainWindow& main = open();
     ExportWindow& window = ExportWindow::instance();
+    window.Show();
+    EXPECT_EQ(window.ParentWindow(), &main);
     dialogs.AnswerSaveFile(std::nullopt);
     window.PushButton1.Push();
     EXPECT_EQ(ExportWindow::existing(), &window);
