@@ -57,8 +57,6 @@ CustomImportWindow::CustomImportWindow()
 }
 
 void CustomImportWindow::PushButton1_Action() {
-    if (importing_)
-        return;
     const std::optional<FolderItem> chosen = GetOpenFile({"Select a data file", "TEXT;CSV"});
     if (!chosen)
         return;
@@ -68,15 +66,16 @@ void CustomImportWindow::PushButton1_Action() {
     const std::string fileText = in->ReadAll();
     in->Close();
 
-    importing_ = true;
+    // The event loop's turns only paint, so no click, close or quit reaches
+    // this window or the list until the rows are appended and saved.
     mainWindow& main = mainWindow::instance();
     // The rows go to the whole roll, which is then saved: a filtered list is
     // first replaced by the roll, exactly as the toolbar's Show All does.
     if (Globals::gSearchOn)
         main.Toolbar11_Action(*main.Toolbar11.ShowAllMembers);
     appendMembers(main.memberList, fileText);
+    // A failed save is told by the save itself; the rows stay in the list.
     Globals::saveListbox(main.memberList, "rkMemberList");
-    importing_ = false;
 
     Close();
 }
@@ -103,8 +102,4 @@ MappingTexts CustomImportWindow::mappingTexts() const {
 
 void CustomImportWindow::PushButton2_Action() {
     Close();
-}
-
-bool CustomImportWindow::Event_CancelClose(bool) {
-    return importing_;
 }

@@ -65,15 +65,10 @@ public:
     void PushButton1_Action();
     void PushButton2_Action();
 
-protected:
-    // Refused while an import runs: its rows and its save must not be cut off.
-    bool Event_CancelClose(bool appQuitting) override;
-
 private:
     void appendMembers(Listbox& list, std::string_view fileText);
     // The mapping fields' texts as they stand now, in the rows' order.
     MappingTexts mappingTexts() const;
 
     std::array<TextField*, kImportMappingCount> mappingFields_;
-    bool importing_ = false;
 };

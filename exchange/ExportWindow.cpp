@@ -31,15 +31,16 @@ void ExportWindow::PushButton1_Action() {
     // The name is settled first, so the file is written once, whole, where it
     // stays, and no other file is renamed or replaced.
     const FolderItem file = FinalExportFile(*chosen);
-    if (!writeRows(mainWindow::instance().memberList, file))
-        MsgBox("The export file could not be written.");
+    if (auto out = file.CreateTextFile()) {
+        if (!writeRows(mainWindow::instance().memberList, *out))
+            ReportWriteFailure(file, out->ErrorText());
+    } else {
+        ReportWriteFailure(file, FolderItem::LastWriteError());
+    }
     Close();
 }
 
-bool ExportWindow::writeRows(const Listbox& list, const FolderItem& file) {
-    auto out = file.CreateTextFile();
-    if (!out)
-        return false;
+bool ExportWindow::writeRows(const Listbox& list, TextOutputStream& out) {
     ExportLine line;
     for (int row = 0; row < list.ListCount(); ++row) {
         line.Clear();
@@ -47,10 +48,10 @@ bool ExportWindow::writeRows(const Listbox& list, const FolderItem& file) {
             line.AddCell(list.Cell(row, column));
             EventLoop::Turn();
         }
-        out->WriteLine(line.Text());
+        out.WriteLine(line.Text());
         EventLoop::Turn();
     }
-    return out->Close();
+    return out.Close();
 }
 
 void ExportWindow::PushButton2_Action() {

@@ -4,8 +4,8 @@
 #include "platform/PushButton.h"
 #include "platform/Window.h"
 
-class FolderItem;
 class Listbox;
+class TextOutputStream;
 
 // Writes the rows the main window's list shows (the whole roll, or what a
 // filter left) to a comma-separated file the user names.
@@ -26,5 +26,6 @@ public:
     void PushButton2_Action();
 
 private:
-    static bool writeRows(const Listbox& list, const FolderItem& file);
+    // Writes one line per row and commits the file; false when that failed.
+    static bool writeRows(const Listbox& list, TextOutputStream& out);
 };

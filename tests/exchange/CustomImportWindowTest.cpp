@@ -2,6 +2,7 @@
 // what it leaves alone, and that nothing cuts into an import while it runs.
 
 #include "exchange/CustomImportWindow.h"
+#include "roll/App.h"
 #include "tests/support/ProgramTest.h"
 
 #include <QTest>
@@ -94,25 +95,45 @@ TEST_F(CustomImportWindowTest, NoFileOrAnUnreadableOneChangesNothing) {
     EXPECT_EQ(data.read("rkMemberList"), stored);
 }
 
-TEST_F(CustomImportWindowTest, NoCloseAndNoSecondImportCutIntoARunningImport) {
+TEST_F(CustomImportWindowTest, AFailedSaveIsToldAndTheImportedRowsStayInTheList) {
     mainWindow& main = open();
+    const FolderItem roll = data.dataFolder().Child("rkMemberList");
+    ASSERT_TRUE(roll.Delete());
+    ASSERT_TRUE(roll.CreateAsFolder());
+    import("Dunn,Di\n");
+    EXPECT_EQ(dialogs.messages(), Names{"The file \"" + roll.Path().string() +
+                                        "\" could not be saved: Is a directory."});
+    EXPECT_EQ(column(main.memberList, 0), (Names{"Brown", "Clark", "Dunn"}));
+    dialogs.AnswerQuestion(MessageDialog::Button::Action);  // closing without a saved roll
+}
+
+TEST_F(CustomImportWindowTest, NothingCutsIntoARunningImportAndAQuitWaitsForItsSave) {
+    int argc = 1;
+    char name[9] = "rollkeep";
+    char* argv[2] = {name, nullptr};
+    App app{argc, argv};
+    open();
     std::string lines;
     for (int line = 0; line < 20000; ++line)
         lines += "Member" + std::to_string(line) + ",First\n";
-    // Whatever reaches the window while the import runs, or once it is done.
-    QTimer::singleShot(0, [] {
+    // Whatever comes while the import runs: a second import, Cancel, a quit.
+    bool quitAfterImport = false;
+    QTimer::singleShot(0, [&] {
         if (CustomImportWindow* running = CustomImportWindow::existing()) {
             running->PushButton1.Push();
             running->PushButton2.Push();
+        } else {
+            quitAfterImport = true;
         }
+        app.Quit();
+        EXPECT_EQ(mainWindow::existing(), nullptr);
     });
     import(lines);
     QTest::qWait(20);
 
+    EXPECT_TRUE(quitAfterImport);
     EXPECT_EQ(dialogs.asked().size(), 1u);
-    EXPECT_EQ(main.memberList.ListCount(), 20002);
     EXPECT_EQ(std::ranges::count(storedSinceOpen(), '\n'), 20000);
-    EXPECT_EQ(CustomImportWindow::existing(), nullptr);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "exchange/CustomImportWindow.h"
 #include "exchange/ExportWindow.h"
 #include "tests/support/ProgramTest.h"
+#include "tests/support/ScratchFileSystem.h"
 
 #include <QLineEdit>
 #include <fstream>
@@ -84,9 +85,27 @@ TEST_F(ExportWindowTest, NoFileChosenOrOneThatCantBeWritten) {
     EXPECT_EQ(ExportWindow::existing(), &window);
     EXPECT_TRUE(dialogs.messages().empty());
 
-    exportTo(outside("no such folder").Child("members.csv"));
-    EXPECT_EQ(dialogs.messages(), Names{"The export file could not be written."});
+    const FolderItem nowhere = outside("no such folder").Child("members.csv");
+    exportTo(nowhere);
+    EXPECT_EQ(dialogs.messages(), Names{"The file \"" + nowhere.Path().string() +
+                                        "\" could not be saved: No such file or directory."});
     EXPECT_EQ(ExportWindow::existing(), nullptr);
+}
+
+TEST_F(ExportWindowTest, AFullDiskIsToldAndLeavesNoFile) {
+    const ScratchFileSystem disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small file system needs root";
+    mainWindow& main = open();
+    for (int n = 0; n < 5000; ++n)
+        main.memberList.AddRow("Member " + std::to_string(n));
+    disk.fill();
+    dialogs.AnswerSaveFile(disk.root().Child("members"));
+    ExportWindow::instance().PushButton1.Push();
+    EXPECT_EQ(dialogs.messages(),
+              Names{"The file \"" + disk.root().Child("members.csv").Path().string() +
+                    "\" could not be saved: No space left on device."});
+    EXPECT_FALSE(disk.root().Child("members.csv").Exists());
 }
 
 TEST_F(ExportWindowTest, AnExportComesBackWithTheMappingForItsFieldOrder) {
