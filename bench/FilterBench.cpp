@@ -1,0 +1,101 @@
+// The list filters on a long roll, each measured beside a load of the same
+// roll in the same run. Target: a toolbar filter and a Find of the
+// due-by-month window each within 3x the load, linear to 1,000,000 members.
+// The counter x_load is the filter's time over the load's.
+
+#include "bench/RollGenerator.h"
+#include "core/ListFilters.h"
+#include "dues/DueByMonthWindow.h"
+#include "roll/Globals.h"
+#include "roll/mainWindow.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <fstream>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+mainWindow& windowWithStoredRoll(int members) {
+    mainWindow& main = mainWindow::instance();
+    std::ofstream(Globals::gProgramDataFolder.Child("rkMemberList").Path(), std::ios::binary)
+        << GenerateRoll(members);
+    return main;
+}
+
+// Loads the stored roll and gives the time it took.
+double timedLoad(mainWindow& main) {
+    const auto start = Clock::now();
+    Globals::loadListBox(main.memberList, "rkMemberList");
+    return secondsSince(start);
+}
+
+void report(benchmark::State& state, double filterSeconds, double loadSeconds, int kept) {
+    state.counters["load_ms"] = 1000 * loadSeconds / static_cast<double>(state.iterations());
+    state.counters["x_load"] = filterSeconds / loadSeconds;
+    state.counters["kept"] = kept;
+    state.SetItemsProcessed(state.range(0) * state.iterations());
+}
+
+// "Due Members" from the toolbar. With a filter already shown (second
+// argument 1) its first step reloads the stored roll; with the whole roll
+// shown (0) it stores the roll first.
+void BM_ToolbarFilter(benchmark::State& state) {
+    mainWindow& main = windowWithStoredRoll(static_cast<int>(state.range(0)));
+    const bool fromFiltered = state.range(1) == 1;
+    double loadSeconds = 0;
+    double filterSeconds = 0;
+    for (auto _ : state) {
+        loadSeconds += timedLoad(main);
+        Globals::gSearchOn = fromFiltered;
+        const auto start = Clock::now();
+        main.doListFilter(kDueFilter);
+        const double seconds = secondsSince(start);
+        filterSeconds += seconds;
+        state.SetIterationTime(seconds);
+    }
+    report(state, filterSeconds, loadSeconds, main.memberList.ListCount());
+    Globals::gSearchOn = false;
+}
+
+// Find in the due-by-month window, for a month of this year, on the whole roll.
+void BM_FindDueByMonth(benchmark::State& state) {
+    mainWindow& main = windowWithStoredRoll(static_cast<int>(state.range(0)));
+    double loadSeconds = 0;
+    double filterSeconds = 0;
+    for (auto _ : state) {
+        loadSeconds += timedLoad(main);
+        Globals::gSearchOn = false;
+        DueByMonthWindow& window = DueByMonthWindow::instance();
+        window.PopupMenu1.SetListIndex(2);
+        const auto start = Clock::now();
+        window.PushButton1_Action();
+        const double seconds = secondsSince(start);
+        filterSeconds += seconds;
+        state.SetIterationTime(seconds);
+    }
+    if (main.memberList.ListCount() == 0)
+        state.SkipWithError("no row was due in March of this year");
+    report(state, filterSeconds, loadSeconds, main.memberList.ListCount());
+    Globals::gSearchOn = false;
+}
+
+}  // namespace
+
+BENCHMARK(BM_ToolbarFilter)
+    ->Args({100'000, 0})
+    ->Args({100'000, 1})
+    ->Args({1'000'000, 0})
+    ->Args({1'000'000, 1})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindDueByMonth)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
