@@ -24,7 +24,7 @@ public:
         std::string action;       // questions: the action button's caption
         int icon = 0;
         bool cancelVisible = false;
-        std::string cancelCaption;  // questions only, when not the platform's own
+        std::string cancelCaption{};  // questions only, when not the platform's own
 
         friend bool operator==(const Asked&, const Asked&) = default;
     };
