@@ -8,6 +8,7 @@
 #include "roll/mainWindow.h"
 
 DueByMonthWindow::DueByMonthWindow() {
+    SetKind(WindowKind::Sheet);
     SetTitle("Untitled");
     SetContentSize(390, 114);
     SetResizable(true);

@@ -16,7 +16,7 @@ void mainWindow::Toolbar11_DropDownMenuAction(ToolButton&, MenuItem& hitItem) {
     if (item->filter)
         doListFilter(*item->filter);
     else
-        DueByMonthWindow::instance().Show();
+        DueByMonthWindow::instance().ShowWithin(*this);
 }
 
 void mainWindow::doListFilter(const ListFilter& filter) {

@@ -108,6 +108,9 @@ TEST_F(DueByMonthTest, TheWindowKeepsItsMonthWhileOpenAndStartsAtJanuary) {
     main.Toolbar11_DropDownMenuAction(main.Toolbar11.Item(main.Toolbar11.Count() - 1), byMonth);
     EXPECT_EQ(&DueByMonthWindow::instance(), &window);
     EXPECT_EQ(window.PopupMenu1.Text(), "May");
+    // A sheet over the main window, which waits for it.
+    EXPECT_EQ(window.Kind(), WindowKind::Sheet);
+    EXPECT_EQ(window.ParentWindow(), &main);
 
     // Cancel, and Escape, close it and change nothing.
     window.PushButton2.Push();
