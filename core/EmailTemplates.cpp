@@ -19,13 +19,13 @@ std::string LoadEmailTemplate(const FolderItem& dataFolder, std::string_view nam
 std::optional<std::string> SaveEmailTemplate(const FolderItem& dataFolder, std::string_view name,
                                              std::string_view text) {
     if (!dataFolder.IsValid())
-        return "the data folder is not known";
+        return "There is no data folder.";
     auto out = TextOutputStream::Create(dataFolder.Child(name));
     if (!out)
-        return "the file could not be created";
+        return FolderItem::LastWriteError();
     // Other systems mark a file as text with a creator code; a file here needs none.
     out->Write(text);
     if (!out->Close())
-        return "the file could not be written";
+        return out->ErrorText();
     return std::nullopt;
 }

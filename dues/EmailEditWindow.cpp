@@ -1,20 +1,16 @@
 #include "dues/EmailEditWindow.h"
 
 #include "core/EmailTemplates.h"
+#include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "roll/Globals.h"
 
 namespace {
 
-void reportWriteFailure(const FolderItem& file, std::string_view reason) {
-    std::string message = "\"";
-    message.append(file.Name()).append("\" could not be saved: ").append(reason).append(".");
-    MsgBox(message);
-}
-
 // A quit that no person can answer, as from the end of the desktop session.
 bool quitIsUnattended() {
-    return false;
+    const Application* application = Application::Current();
+    return application && application->IsUnattendedQuit();
 }
 
 }  // namespace
@@ -80,7 +76,7 @@ bool EmailEditWindow::saveTemplates() {
     for (std::string_view name : kEmailTemplates) {
         if (auto failure =
                 SaveEmailTemplate(Globals::gProgramDataFolder, name, areaFor(name).Text())) {
-            reportWriteFailure(Globals::gProgramDataFolder.Child(name), *failure);
+            ReportWriteFailure(Globals::gProgramDataFolder.Child(name), *failure);
             saved = false;
         }
     }

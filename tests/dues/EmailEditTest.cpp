@@ -5,12 +5,15 @@
 #include "tests/support/ProgramTest.h"
 
 #include "dues/EmailEditWindow.h"
+#include "roll/App.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMimeData>
+#include <QTest>
 #include <QTextEdit>
+#include <csignal>
 
 namespace {
 
@@ -148,6 +151,24 @@ TEST_F(EmailEditTest, OnAQuitSaveLetsItGoOnAndDontSaveStopsItWithoutTheEditor) {
     EXPECT_EQ(dialogs.questions().size(), 2u);
 }
 
+TEST_F(EmailEditTest, AQuitNobodyCanAnswerSavesTheChangesWithoutAsking) {
+    int argc = 1;
+    char name[] = "rollkeep";
+    char* argv[] = {name, nullptr};
+    App app(argc, argv);
+    app.Event_Open();
+    // The quit ends no event loop here; activations must not make a new window.
+    Globals::gAppOpening = true;
+    EmailEditWindow& editor = EmailEditWindow::instance();
+    editor.Show();
+    editor.membDueFld.SetText("Kept through the end of the session");
+
+    ASSERT_EQ(::raise(SIGTERM), 0);
+    EXPECT_TRUE(QTest::qWaitFor([] { return EmailEditWindow::existing() == nullptr; }, 2000));
+    EXPECT_TRUE(dialogs.asked().empty());
+    EXPECT_EQ(data.read("membDueText"), "Kept through the end of the session");
+}
+
 TEST_F(EmailEditTest, ShowingItAgainKeepsTheUnsavedTexts) {
     EmailEditWindow& editor = openEditor();
     editor.MembWelcomeFld.SetText("Draft");
@@ -166,9 +187,10 @@ TEST_F(EmailEditTest, ATemplateThatCannotBeWrittenIsNamedAndKeepsTheEditorOpen) 
     data.write("membDueText/keep", "");
     editor.membDueFld.SetText("Renew, please.");
     editor.PushButton1_Action();
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_NE(dialogs.messages()[0].find("\"membDueText\""), std::string::npos)
-        << dialogs.messages()[0];
+    const std::string told = "The file \"" +
+                             data.dataFolder().Child("membDueText").Path().string() +
+                             "\" could not be saved: Is a directory.";
+    EXPECT_EQ(dialogs.messages(), std::vector{told});
     EXPECT_TRUE(editor.emailTextChanged);
     // The others were written all the same.
     EXPECT_TRUE(data.exists("membWelcomeText"));
