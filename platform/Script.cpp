@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <QProcess>
 
-std::string RunScript(const FolderItem& script, const std::vector<std::string>& arguments) {
+ScriptResult RunScript(const FolderItem& script, const std::vector<std::string>& arguments) {
     if (!script.IsValid())
-        return {};
+        return {{}, false, "there is no script"};
     QStringList argumentList;
     argumentList.reserve(static_cast<qsizetype>(arguments.size()));
     for (const std::string& argument : arguments)
@@ -26,8 +26,22 @@ std::string RunScript(const FolderItem& script, const std::vector<std::string>& 
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start();
     if (!process.waitForStarted())
-        return {};
-    process.waitForFinished(-1);
+        return {
+            {}, false, "the script could not be started: " + toStdString(process.errorString())};
+    // The event thread waits here, so never without end.
+    ScriptResult result;
+    if (!process.waitForFinished(kScriptTimeLimitMs)) {
+        process.kill();
+        process.waitForFinished(1000);
+        result.failure = "the script did not finish in time";
+    } else if (process.exitStatus() != QProcess::NormalExit) {
+        result.failure = "the script stopped unexpectedly";
+    } else if (process.exitCode() != 0) {
+        result.failure = "the script ended with status " + std::to_string(process.exitCode());
+    } else {
+        result.succeeded = true;
+    }
     const QByteArray output = process.readAllStandardOutput();
-    return std::string(output.constData(), static_cast<size_t>(output.size()));
+    result.output.assign(output.constData(), static_cast<size_t>(output.size()));
+    return result;
 }

@@ -6,8 +6,9 @@
 # texts, so they are only ever expanded inside double quotes and encoded:
 # nothing in them is evaluated here.
 #
-# Prints "sent" once the mail program has the message, otherwise what
-# xdg-email reported, and exits with xdg-email's status.
+# Prints "sent" once the message is on its way to the mail program and exits
+# 0; otherwise prints why not and exits non-zero. It returns within about two
+# seconds even when the mail program keeps running in the foreground.
 
 if [ "$#" -ne 3 ]; then
     echo "usage: MailBody.scpt RECIPIENT SUBJECT BODY"
@@ -50,6 +51,13 @@ fi
 if [ -n "$3" ]; then
     link="${link}${separator}body=$(encode "$3")"
 fi
+
+# The kernel takes no single argument longer than 128 KiB, its end included.
+limit=131071
+if [ "${#link}" -gt "$limit" ]; then
+    echo "the message is too long for a mail link (${#link} characters once encoded, at most $limit)"
+    exit 7
+fi
 set -- "$link"
 
 # The mail program xdg-email starts may outlive it and keep our output open,
@@ -58,10 +66,28 @@ report=$(mktemp "${TMPDIR:-/tmp}/rollkeep-mail.XXXXXX") || {
     echo "could not create a temporary file"
     exit 70
 }
-trap 'rm -f "$report"' EXIT
+ended="$report.status"
+trap 'rm -f "$report" "$ended"' EXIT
 
-xdg-email "$@" >"$report" 2>&1 </dev/null
-status=$?
+# Some mail programs run in the foreground of xdg-email until the user quits
+# them, so it runs in the background; what fails, fails at once. Once two
+# seconds have passed it counts as handed over and is left to run.
+# It keeps none of our output open, and once we are gone it leaves no file behind.
+{
+    xdg-email "$@" >"$report" 2>&1 </dev/null
+    mailStatus=$?
+    [ -e "$report" ] && echo "$mailStatus" >"$ended"
+} >/dev/null 2>&1 &
+waited=0
+while [ ! -s "$ended" ]; do
+    if [ "$waited" -ge 20 ]; then
+        echo "sent"
+        exit 0
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+done
+status=$(cat "$ended")
 
 if [ "$status" -eq 0 ]; then
     echo "sent"

@@ -62,7 +62,7 @@ TEST_F(ScriptTest, ArgumentsArriveVerbatimAndRunNothing) {
         "-n",
         "--",
     };
-    EXPECT_EQ(RunScript(echoScript(), arguments), nulJoined(arguments));
+    EXPECT_EQ(RunScript(echoScript(), arguments).output, nulJoined(arguments));
     EXPECT_FALSE(folder_.Child("ran").Exists()) << "some argument was run as a command";
 }
 
@@ -73,22 +73,31 @@ printf 'queued for 3 members\n'
 printf 'diagnostics\n' >&2
 exit 3
 )");
-    EXPECT_EQ(RunScript(script, {}), "sent\nqueued for 3 members\n");
+    const ScriptResult result = RunScript(script, {});
+    EXPECT_EQ(result.output, "sent\nqueued for 3 members\n");
+    EXPECT_FALSE(result.succeeded);
+    EXPECT_EQ(result.failure, "the script ended with status 3");
 }
 
 TEST_F(ScriptTest, ScriptGetsNoInputToWaitFor) {
     const FolderItem script = makeScript("reader", "cat\nprintf 'done'\n");
     QElapsedTimer elapsed;
     elapsed.start();
-    EXPECT_EQ(RunScript(script, {}), "done");
+    const ScriptResult result = RunScript(script, {});
+    EXPECT_EQ(result.output, "done");
+    EXPECT_TRUE(result.succeeded);
     EXPECT_LT(elapsed.elapsed(), 10'000);
 }
 
 TEST_F(ScriptTest, GivesNothingWhenTheScriptCannotStart) {
-    EXPECT_EQ(RunScript(folder_.Child("missing"), {"x"}), "");
-    EXPECT_EQ(RunScript(makeScript("not-executable", "printf 'ran'\n", false), {}), "");
-    EXPECT_EQ(RunScript(folder_, {}), "") << "a folder";
-    EXPECT_EQ(RunScript(FolderItem(), {}), "");
+    for (const FolderItem& script :
+         {folder_.Child("missing"), makeScript("not-executable", "printf 'ran'\n", false), folder_,
+          FolderItem()}) {
+        const ScriptResult result = RunScript(script, {"x"});
+        EXPECT_EQ(result.output, "") << script.Path();
+        EXPECT_FALSE(result.succeeded) << script.Path();
+        EXPECT_FALSE(result.failure.empty()) << script.Path();
+    }
 }
 
 }  // namespace

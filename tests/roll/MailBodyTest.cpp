@@ -4,9 +4,11 @@
 
 #include "roll/MailBody.h"
 #include "tests/support/MailCatcher.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <string>
@@ -107,6 +109,63 @@ TEST_F(MailBodyTest, EmptyTextsStillOpenAMessage) {
     EXPECT_EQ(got.recipient, "ann@example.org");
     EXPECT_EQ(got.subject, "Welcome to Pellam");
     EXPECT_EQ(got.body, "");
+}
+
+}  // namespace
+
+namespace {
+
+// A hand-off that fails, or a mail program that keeps running, never holds
+// the program up, and whatever fails is told.
+class MailHandOffTest : public ::testing::Test {
+protected:
+    ScriptedDialogs& dialogs = ScriptedDialogs::Install();
+};
+
+TEST_F(MailHandOffTest, AMailProgramThatStaysOpenDoesNotHoldTheProgram) {
+    const MailCatcher mail(MailCatcher::Behaviour::StaysForMinutes);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    MailBody({"ann@example.org", "Hello", "Body"});
+    EXPECT_LT(elapsed.elapsed(), 5000);
+    ASSERT_EQ(mail.mails().size(), 1u);
+    EXPECT_EQ(mail.mails()[0].body, "Body");
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(MailHandOffTest, AFailedHandOffIsToldWithItsReason) {
+    {
+        const MailCatcher mail(MailCatcher::Behaviour::Fails);
+        MailBody({"ann@example.org", "Hello", "Body"});
+        EXPECT_EQ(mail.mails().size(), 1u);
+    }
+    {
+        const MailCatcher mail(MailCatcher::Behaviour::Missing);
+        MailBody({"ann@example.org", "Hello", "Body"});
+    }
+    EXPECT_EQ(dialogs.messages(),
+              (std::vector<std::string>{
+                  "The message could not be handed to the mail program: no mail program is set up.",
+                  "The message could not be handed to the mail program: xdg-email was not found; "
+                  "install xdg-utils."}));
+}
+
+TEST_F(MailHandOffTest, AMessageTooLongForAMailLinkIsToldAndNotHandedOver) {
+    const MailCatcher mail;
+    // Too long once encoded (each blank takes three characters), and too long as it is.
+    MailBody({"ann@example.org", "Hello", std::string(50'000, ' ')});
+    MailBody({"ann@example.org", "Hello", std::string(131'072, 'a')});
+    EXPECT_TRUE(mail.mails().empty());
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    for (const std::string& message : dialogs.messages())
+        EXPECT_NE(message.find("too long for a mail link"), std::string::npos) << message;
+
+    // Just below the limit it goes.
+    dialogs.clear();
+    const std::string link = "mailto:ann%40example.org?subject=Hello&body=";
+    MailBody({"ann@example.org", "Hello", std::string(131'071 - link.size(), 'a')});
+    EXPECT_EQ(mail.mails().size(), 1u);
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 }  // namespace

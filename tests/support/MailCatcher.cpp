@@ -1,7 +1,9 @@
 #include "tests/support/MailCatcher.h"
 
+#include <signal.h>
 #include <QByteArray>
 #include <QFile>
+#include <QStandardPaths>
 #include <fstream>
 #include <sstream>
 
@@ -38,7 +40,16 @@ void readLink(std::string_view link, MailCatcher::Mail& mail) {
 
 }  // namespace
 
-MailCatcher::MailCatcher() : previousPath_(qgetenv("PATH")) {
+MailCatcher::MailCatcher(Behaviour behaviour) : previousPath_(qgetenv("PATH")) {
+    if (behaviour == Behaviour::Missing) {
+        // Only the tools the mail script needs besides xdg-email.
+        for (const char* tool : {"od", "awk", "mktemp", "rm", "cat", "sleep"}) {
+            const QString found = QStandardPaths::findExecutable(tool);
+            QFile::link(found, dir_.filePath(tool));
+        }
+        qputenv("PATH", dir_.path().toUtf8());
+        return;
+    }
     const QString script = dir_.filePath("xdg-email");
     QFile file(script);
     file.open(QIODevice::WriteOnly);
@@ -48,6 +59,10 @@ MailCatcher::MailCatcher() : previousPath_(qgetenv("PATH")) {
         "log=\"$(dirname \"$0\")/calls\"\n"
         "printf '%s\\0' \"$#\" >> \"$log\"\n"
         "for argument in \"$@\"; do printf '%s\\0' \"$argument\" >> \"$log\"; done\n");
+    if (behaviour == Behaviour::StaysForMinutes)
+        file.write("echo $$ > \"$(dirname \"$0\")/running\"\nexec sleep 300\n");
+    if (behaviour == Behaviour::Fails)
+        file.write("echo 'no mail program is set up' >&2\nexit 3\n");
     file.close();
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("PATH", dir_.path().toUtf8() + ":" + previousPath_);
@@ -55,6 +70,11 @@ MailCatcher::MailCatcher() : previousPath_(qgetenv("PATH")) {
 
 MailCatcher::~MailCatcher() {
     qputenv("PATH", previousPath_);
+    // A mail program still running is ended with the test.
+    std::ifstream running(dir_.filePath("running").toStdString());
+    pid_t pid = 0;
+    if (running >> pid && pid > 0)
+        ::kill(pid, SIGTERM);
 }
 
 std::vector<MailCatcher::Mail> MailCatcher::mails() const {

@@ -17,7 +17,14 @@ public:
         std::string body;
     };
 
-    MailCatcher();
+    enum class Behaviour {
+        Records,          // records the call and ends at once, as a mail program already running
+        StaysForMinutes,  // records the call, then runs on, as a mail program in the foreground
+        Fails,            // records the call, says why on stderr and ends with status 3
+        Missing,          // there is no xdg-email on PATH at all
+    };
+
+    explicit MailCatcher(Behaviour behaviour = Behaviour::Records);
     ~MailCatcher();
 
     std::vector<Mail> mails() const;
