@@ -51,16 +51,35 @@ struct Application::Private {
     bool quitting = false;
     bool unattended = false;
 
+    bool signalsCaught = false;
+
     void quit(Application& application, bool unattendedQuit);
-    void installQuitSignals(Application& application);
+    // Caught from the very start, so that a quit signal during start-up is
+    // answered once the event loop runs instead of killing the program
+    // half-way; listened for once the toolkit is there.
+    void catchQuitSignals();
+    void listenForQuitSignals(Application& application);
     void removeQuitSignals();
 };
 
-void Application::Private::installQuitSignals(Application& application) {
+void Application::Private::catchQuitSignals() {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalSockets) != 0) {
         std::perror("Rollkeep: no socket pair for signals");
         return;
     }
+    struct sigaction action = {};
+    action.sa_handler = onQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (size_t i = 0; i < std::size(quitSignals); ++i)
+        sigaction(quitSignals[i], &action, &previousHandlers[i]);
+    signalsCaught = true;
+}
+
+void Application::Private::listenForQuitSignals(Application& application) {
+    if (!signalsCaught)
+        return;
+    // A signal caught before now waits in the socket and is read at once.
     signalNotifier = std::make_unique<QSocketNotifier>(signalSockets[1], QSocketNotifier::Read);
     QObject::connect(signalNotifier.get(), &QSocketNotifier::activated, context.get(),
                      [&application] {
@@ -69,17 +88,12 @@ void Application::Private::installQuitSignals(Application& application) {
                          }
                          application.d->quit(application, true);
                      });
-    struct sigaction action = {};
-    action.sa_handler = onQuitSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (size_t i = 0; i < std::size(quitSignals); ++i)
-        sigaction(quitSignals[i], &action, &previousHandlers[i]);
 }
 
 void Application::Private::removeQuitSignals() {
-    if (!signalNotifier)
+    if (!signalsCaught)
         return;
+    signalsCaught = false;
     for (size_t i = 0; i < std::size(quitSignals); ++i)
         sigaction(quitSignals[i], &previousHandlers[i], nullptr);
     signalNotifier.reset();
@@ -89,6 +103,7 @@ void Application::Private::removeQuitSignals() {
 }
 
 Application::Application(int& argc, char** argv) : d(std::make_unique<Private>()) {
+    d->catchQuitSignals();
     if (!QApplication::instance())
         d->ownApplication = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Rollkeep"));
@@ -105,7 +120,7 @@ Application::Application(int& argc, char** argv) : d(std::make_unique<Private>()
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, d->context.get(),
                      [this] { d->quit(*this, true); });
 
-    d->installQuitSignals(*this);
+    d->listenForQuitSignals(*this);
 }
 
 Application::~Application() {
