@@ -36,9 +36,14 @@ protected:
     virtual void Event_Open() {}
     // The program became the active application, or was started again.
     virtual void Event_Activate() {}
+    // The menus' enabled states are being brought up to date; runs after
+    // the automatic enabling, before a menu opens or a shortcut is taken.
     virtual void Event_EnableMenuItems() {}
 
 private:
+    // The menus raise Event_EnableMenuItems before they open.
+    friend class MenuBar;
+
     struct Private;
     std::unique_ptr<Private> d;
 };

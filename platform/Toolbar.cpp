@@ -14,12 +14,6 @@ QIcon buttonIcon(const ToolButton& button) {
 
 }  // namespace
 
-MenuItem::MenuItem(std::string_view text) : Text(text) {}
-
-void MenuItem::Append(std::unique_ptr<MenuItem> item) {
-    children_.push_back(std::move(item));
-}
-
 void ToolButton::SetEnabled(bool enabled) {
     enabled_ = enabled;
     if (action_)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/MenuItem.h"
 #include "platform/Picture.h"
 
 #include <QAction>
@@ -12,22 +13,6 @@
 #include <vector>
 
 class QMenu;
-
-// An item of a menu; its children make a sub-menu.
-class MenuItem {
-public:
-    explicit MenuItem(std::string_view text = {});
-
-    std::string Text;
-    std::string Name;
-
-    void Append(std::unique_ptr<MenuItem> item);
-    int Count() const { return static_cast<int>(children_.size()); }
-    MenuItem& Item(int index) const { return *children_.at(static_cast<size_t>(index)); }
-
-private:
-    std::vector<std::unique_ptr<MenuItem>> children_;
-};
 
 // One button of a toolbar.
 class ToolButton {

@@ -2,8 +2,10 @@
 
 #include "platform/Control.h"
 #include "platform/GroupBox.h"
+#include "platform/MenuBarView.h"
 #include "platform/QtText.h"
 #include "platform/TabPanel.h"
+#include "platform/Text.h"
 #include "platform/Toolbar.h"
 #include "platform/WindowFrame.h"
 
@@ -11,7 +13,6 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLayout>
-#include <QMenuBar>
 #include <QScreen>
 #include <QToolBar>
 #include <algorithm>
@@ -400,10 +401,32 @@ void Window::SetToolbar(Toolbar& toolbar) {
     frame_->layout()->activate();
 }
 
-void Window::SetMenuBar(QMenuBar* menuBar) {
-    frame_->setMenuBar(menuBar);
+void Window::SetMenuBar(MenuBar& menuBar) {
+    frame_->setMenuBar(new MenuBarView(menuBar, *this));
     // A new menu bar does not by itself make the layout measure again, and a
     // fixed window must grow by its height now.
     frame_->layout()->invalidate();
     frame_->layout()->activate();
+}
+
+void Window::_AddMenuHandler(std::string_view itemName, std::function<bool()> handler) {
+    for (auto& [name, registered] : menuHandlers_) {
+        if (SameText(name, itemName)) {
+            registered = std::move(handler);
+            return;
+        }
+    }
+    menuHandlers_.emplace_back(itemName, std::move(handler));
+}
+
+bool Window::HasMenuHandler(std::string_view itemName) const {
+    return std::ranges::any_of(
+        menuHandlers_, [itemName](const auto& entry) { return SameText(entry.first, itemName); });
+}
+
+bool Window::HandleMenuCommand(std::string_view itemName) {
+    for (const auto& [name, handler] : menuHandlers_)
+        if (SameText(name, itemName))
+            return handler && handler();
+    return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -10,10 +11,10 @@
 
 class Control;
 class GroupBox;
+class MenuBar;
 class TabPanel;
 class Toolbar;
 class QMainWindow;
-class QMenuBar;
 class QPoint;
 class WindowFrame;
 
@@ -72,6 +73,13 @@ public:
     // Every open window, oldest first.
     static std::vector<Window*> OpenWindows();
 
+    // Menu commands reach the window by the chosen item's name (letter case
+    // ignored). True when a handler is registered under that name.
+    bool HasMenuHandler(std::string_view itemName) const;
+    // Runs the handler of that name; false when there is none or it did not
+    // handle the command.
+    bool HandleMenuCommand(std::string_view itemName);
+
     QMainWindow* frame() const;
 
 protected:
@@ -110,7 +118,12 @@ protected:
     // panel is; the position is still measured from the window's content area.
     void Add(Control& control, TabPanel& tabs, int panel, int left, int top, int width, int height);
     void SetToolbar(Toolbar& toolbar);
-    void SetMenuBar(QMenuBar* menuBar);
+    // Shows the bar at the window's top; its commands come to this window.
+    // The bar must outlive the window.
+    void SetMenuBar(MenuBar& menuBar);
+    // Registers the handler of the menu item of that name, in place of any
+    // earlier one. It answers whether it handled the command.
+    void _AddMenuHandler(std::string_view itemName, std::function<bool()> handler);
 
 private:
     friend class WindowFrame;
@@ -134,6 +147,7 @@ private:
 
     std::unique_ptr<WindowFrame> frame_;
     std::vector<Control*> controls_;
+    std::vector<std::pair<std::string, std::function<bool()>>> menuHandlers_;
     std::type_index type_ = typeid(Window);
     bool visibleAtCreation_ = false;
     bool open_ = false;

@@ -1,6 +1,7 @@
 #include "roll/App.h"
 
 #include "roll/Globals.h"
+#include "roll/MainMenuBar.h"
 #include "roll/mainWindow.h"
 
 void App::Event_Open() {
@@ -18,4 +19,9 @@ void App::Event_Activate() {
         return;
     // A closed main window comes back, loading the roll as last saved.
     mainWindow::instance().SetVisible(true);
+}
+
+void App::Event_EnableMenuItems() {
+    if (MenuItem* about = MainMenuBar::instance().FindItem("AboutRollkeep"))
+        about->SetEnabled(true);
 }

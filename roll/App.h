@@ -9,4 +9,5 @@ public:
 
     void Event_Open() override;
     void Event_Activate() override;
+    void Event_EnableMenuItems() override;
 };

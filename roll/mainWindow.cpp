@@ -7,6 +7,7 @@
 #include "platform/FocusOrder.h"
 #include "platform/Text.h"
 #include "roll/Globals.h"
+#include "roll/MainMenuBar.h"
 #include "roll/Pictures.h"
 
 #include <cstdio>
@@ -26,8 +27,10 @@ mainWindow::mainWindow() {
     SetMinimizable(true);
     CenterOnScreen();
     SetVisibleAtCreation(true);
+    SetMenuBar(MainMenuBar::instance());
     buildLayout();
     connectHandlers();
+    AddMenuHandlers();
     memberList_Open();
     Toolbar11_Open();
 }

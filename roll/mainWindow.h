@@ -141,6 +141,15 @@ public:
     // not kept.
     void keepOnlyRows(Column column, const std::function<bool(std::string_view cell)>& keeps);
 
+    // The menu bar's commands, registered under their items' names; each
+    // answers that it handled the command.
+    void AddMenuHandlers();
+    bool _FileShowAllMembers_Action();
+    bool _PrintCheck_Action();
+    bool _SaveData_Action();
+    bool _UsersGuide_Action();
+    bool _VLNItem_Action();
+
 protected:
     void Event_Open() override;
     bool Event_CancelClose(bool appQuitting) override;

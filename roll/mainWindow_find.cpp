@@ -4,6 +4,7 @@
 #include "platform/EventLoop.h"
 #include "platform/Text.h"
 #include "roll/Globals.h"
+#include "roll/MainMenuBar.h"
 #include "roll/mainWindow.h"
 
 void mainWindow::DeleteMember() {
@@ -31,6 +32,8 @@ void mainWindow::ShowAllMembers() {
     Globals::loadListBox(memberList, "rkMemberList");
     infoLabel.SetText("Member Information");
     Globals::gSearchOn = false;
+    if (MenuItem* saveData = MainMenuBar::instance().FindItem("SaveData"))
+        saveData->SetEnabled(true);
     // Adding and deleting are on exactly while the whole roll is shown, by
     // whichever route Show All Members comes: a member added or deleted in a
     // filtered list would never reach the file.

@@ -2,6 +2,7 @@
 #include "platform/EventLoop.h"
 #include "platform/GroupBox.h"
 #include "platform/Label.h"
+#include "platform/MenuBar.h"
 #include "platform/PushButton.h"
 #include "platform/TabPanel.h"
 #include "platform/TextField.h"
@@ -12,7 +13,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -226,8 +226,9 @@ public:
         SetContentSize(300, 200);
         SetResizable(false);
         SetMaximizable(false);
-        auto* menus = new QMenuBar;
-        menus->addMenu("File");
+        auto file = std::make_unique<MenuItem>("File");
+        file->Append(std::make_unique<MenuItem>("Close"));
+        menus.Append(std::move(file));
         SetMenuBar(menus);
         Add(name, 10, 10, 100, 20);
         Add(group, 10, 40, 200, 120);
@@ -235,6 +236,7 @@ public:
         Add(note, 10, 170, 100, 20);
     }
 
+    MenuBar menus;
     TextField name{"name"};
     GroupBox group{"group", "Dues"};
     CheckBox paid{"paid", "Paid"};

@@ -1,0 +1,86 @@
+#include "platform/MenuBarView.h"
+
+#include "platform/MenuBar.h"
+#include "platform/QtText.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+MenuBarView::MenuBarView(MenuBar& bar, Window& window) : bar_(bar), window_(window) {
+    setObjectName(toQString(bar.Name));
+    for (int i = 0; i < bar.Count(); ++i)
+        addMenu(bar.Item(i));
+    qApp->installEventFilter(this);
+}
+
+QKeySequence MenuBarView::keySequence(std::string_view shortcut) {
+    // Qt's "Ctrl" is the platform's command key: Ctrl here, Command on a Mac.
+    QString text = toQString(shortcut);
+    text.replace(QStringLiteral("Cmd+"), QStringLiteral("Ctrl+"), Qt::CaseInsensitive);
+    return QKeySequence::fromString(text, QKeySequence::PortableText);
+}
+
+void MenuBarView::addMenu(MenuItem& menu) {
+    QMenu* shown = QMenuBar::addMenu(toQString(menu.Text));
+    shown->setObjectName(toQString(menu.Name));
+    fillMenu(*shown, menu);
+    // A menu with nothing in it has nothing to open.
+    show(menu, shown->menuAction());
+    if (menu.Count() == 0)
+        shown->menuAction()->setVisible(false);
+    connect(shown, &QMenu::aboutToShow, this, [this] { bar_.UpdateEnabled(window_); });
+}
+
+void MenuBarView::fillMenu(QMenu& menu, MenuItem& parent) {
+    for (int i = 0; i < parent.Count(); ++i) {
+        MenuItem& item = parent.Item(i);
+        if (item.IsSeparator()) {
+            QAction* separator = menu.addSeparator();
+            separator->setObjectName(toQString(item.Name));
+            separator->setVisible(item.Visible);
+            continue;
+        }
+        if (item.Count() > 0) {
+            QMenu* subMenu = menu.addMenu(toQString(item.Text));
+            subMenu->setObjectName(toQString(item.Name));
+            fillMenu(*subMenu, item);
+            show(item, subMenu->menuAction());
+            continue;
+        }
+        QAction* action = menu.addAction(toQString(item.Text));
+        action->setObjectName(toQString(item.Name));
+        // Every item stays where the menu puts it, whatever its text says.
+        action->setMenuRole(QAction::NoRole);
+        if (!item.KeyboardShortcut.empty()) {
+            action->setShortcut(keySequence(item.KeyboardShortcut));
+            shortcuts_.append(action->shortcut());
+        }
+        show(item, action);
+        connect(action, &QAction::triggered, this,
+                [this, &item] { MenuBar::Choose(item, window_); });
+    }
+}
+
+void MenuBarView::show(MenuItem& item, QAction* action) {
+    action->setEnabled(item.Enabled());
+    action->setVisible(item.Visible);
+    std::erase_if(item.views_->actions, [](const QPointer<QAction>& gone) { return !gone; });
+    item.views_->actions.emplace_back(action);
+}
+
+bool MenuBarView::eventFilter(QObject* watched, QEvent* event) {
+    // The override is asked of the focused control before a key is matched
+    // against the shortcuts.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* control = qobject_cast<QWidget*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // It travels on to the parents; one update is enough.
+        const bool first = control && (control == QApplication::focusWidget() ||
+                                       (!QApplication::focusWidget() && control->isWindow()));
+        if (first && control->window() == window() &&
+            shortcuts_.contains(QKeySequence(key->keyCombination())))
+            bar_.UpdateEnabled(window_);
+    }
+    return QMenuBar::eventFilter(watched, event);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+// Platform code only: how a MenuBar shows in a window.
+
+#include "platform/MenuItem.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QList>
+#include <QMenuBar>
+#include <QPointer>
+#include <vector>
+
+class MenuBar;
+class QMenu;
+class Window;
+
+struct MenuItem::Views {
+    std::vector<QPointer<QAction>> actions;
+};
+
+// One window's menu bar, built from a MenuBar: each menu and item gets an
+// entry that follows the item's enabled state and chooses it in this window.
+class MenuBarView : public QMenuBar {
+public:
+    MenuBarView(MenuBar& bar, Window& window);
+
+    // The key sequence of a shortcut text such as "Cmd+S".
+    static QKeySequence keySequence(std::string_view shortcut);
+
+protected:
+    // Watches the keys pressed in the window for the bar's shortcuts, which
+    // are taken only after the items are up to date.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void addMenu(MenuItem& menu);
+    void fillMenu(QMenu& menu, MenuItem& parent);
+    void show(MenuItem& item, QAction* action);
+
+    MenuBar& bar_;
+    Window& window_;
+    QList<QKeySequence> shortcuts_;
+};
