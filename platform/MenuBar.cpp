@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/EditCommands.h"
+#include "platform/MenuBarView.h"
 #include "platform/Window.h"
 
 #include <QMainWindow>
@@ -10,7 +11,11 @@ namespace {
 
 QWidget* focusedControl(Window& window) {
     QMainWindow* frame = window.frame();
-    return frame ? frame->focusWidget() : nullptr;
+    if (!frame)
+        return nullptr;
+    if (auto* bar = dynamic_cast<MenuBarView*>(frame->menuWidget()))
+        return bar->editedControl();
+    return frame->focusWidget();
 }
 
 bool isQuitItem(const MenuItem& item) {

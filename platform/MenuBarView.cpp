@@ -12,6 +12,15 @@ MenuBarView::MenuBarView(MenuBar& bar, Window& window) : bar_(bar), window_(wind
     for (int i = 0; i < bar.Count(); ++i)
         addMenu(bar.Item(i));
     qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (now == this && old && old->window() == this->window())
+            focusBeforeBar_ = old;
+    });
+}
+
+QWidget* MenuBarView::editedControl() const {
+    QWidget* focus = window()->focusWidget();
+    return focus == this ? focusBeforeBar_.data() : focus;
 }
 
 QKeySequence MenuBarView::keySequence(std::string_view shortcut) {

@@ -28,6 +28,11 @@ public:
     // The key sequence of a shortcut text such as "Cmd+S".
     static QKeySequence keySequence(std::string_view shortcut);
 
+    // The control the Edit commands act on: the window's focused control, or
+    // while the bar itself has the focus (a menu opened from the keyboard),
+    // the control that had it before.
+    QWidget* editedControl() const;
+
 protected:
     // Watches the keys pressed in the window for the bar's shortcuts, which
     // are taken only after the items are up to date.
@@ -41,4 +46,5 @@ private:
     MenuBar& bar_;
     Window& window_;
     QList<QKeySequence> shortcuts_;
+    QPointer<QWidget> focusBeforeBar_;
 };

@@ -323,6 +323,22 @@ TEST_F(MenuBarTest, EditCommandsFollowTheFocusIntoATextArea) {
     EXPECT_EQ(window.area.Text(), "first linefirst line");
 }
 
+TEST_F(MenuBarTest, AMenuOpenedFromTheKeyboardEditsTheFieldThatHadTheFocus) {
+    FirstWindow& window = show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.frame()));
+    focusOn(window.field.lineEdit());
+    QTest::keyClicks(window.field.lineEdit(), "Lee");
+    QGuiApplication::clipboard()->setText("ds");
+
+    // Alt and a menu's letter put the focus on the bar itself.
+    window.frame()->menuWidget()->setFocus(Qt::MenuBarFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), window.frame()->menuWidget());
+    window.openMenu("EditMenu");
+    ASSERT_TRUE(window.entry("EditPaste")->isEnabled());
+    window.entry("EditPaste")->trigger();
+    EXPECT_EQ(window.field.Text(), "Leeds");
+}
+
 TEST_F(MenuBarTest, TheQuitItemQuitsThroughTheApplicationUnlessAWindowRefuses) {
     TestApplication application;
     FirstWindow& window = show();
