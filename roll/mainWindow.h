@@ -145,6 +145,9 @@ public:
     // answers that it handled the command.
     void AddMenuHandlers();
     bool _FileShowAllMembers_Action();
+    bool _EmailNotification_Action();
+    bool _ImportData_Action();
+    bool _ExportData_Action();
     bool _PrintCheck_Action();
     bool _SaveData_Action();
     bool _UsersGuide_Action();

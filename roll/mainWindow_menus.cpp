@@ -5,7 +5,11 @@
 #include "roll/mainWindow.h"
 
 void mainWindow::AddMenuHandlers() {
+    _AddMenuHandler("FileFindDueMemberships", [this] { return _FileFindDueMemberships_Action(); });
     _AddMenuHandler("FileShowAllMembers", [this] { return _FileShowAllMembers_Action(); });
+    _AddMenuHandler("EmailNotification", [this] { return _EmailNotification_Action(); });
+    _AddMenuHandler("ImportData", [this] { return _ImportData_Action(); });
+    _AddMenuHandler("ExportData", [this] { return _ExportData_Action(); });
     _AddMenuHandler("PrintCheck", [this] { return _PrintCheck_Action(); });
     _AddMenuHandler("SaveData", [this] { return _SaveData_Action(); });
     _AddMenuHandler("UsersGuide", [this] { return _UsersGuide_Action(); });

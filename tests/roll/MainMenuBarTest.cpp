@@ -1,6 +1,9 @@
 // The main window's menu bar: what it shows, the commands its items and
 // shortcuts reach, when its items are enabled, and quitting from it.
 
+#include "dues/EmailEditWindow.h"
+#include "exchange/CustomImportWindow.h"
+#include "exchange/ExportWindow.h"
 #include "roll/App.h"
 #include "roll/MainMenuBar.h"
 #include "tests/support/ProgramTest.h"
@@ -61,7 +64,9 @@ protected:
         openMenu(main, menuName);
         entry(main, item)->trigger();
     }
+    // A key with Ctrl, pressed in the main window, which comes to the front.
     static void press(mainWindow& main, int key) {
+        main.frame()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.frame()));
         QWidget* focus = main.frame()->focusWidget();
         QTest::keyClick(focus ? focus : main.frame(), Qt::Key(key), Qt::ControlModifier);
@@ -135,6 +140,55 @@ TEST_F(MainMenuBarTest, SaveDataWritesTheRollAndSkipsWhileFiltered) {
     choose(main, "FileMenu", "SaveData");
     EXPECT_EQ(data.read("rkMemberList"), stored);
     EXPECT_TRUE(dialogs.asked().empty());
+}
+
+TEST_F(MainMenuBarTest, FindDueMembershipsNarrowsTheListAndSaveDataThenWritesNothing) {
+    writeRoll({{.last = "Adams", .due = "2026-01-01", .yearPaid = "2025"},
+               {.last = "Brown", .due = "2027-01-01"},
+               {.last = "Clark", .due = "2026-03-15", .yearPaid = "2024"}});
+    mainWindow& main = mainWindow::instance();
+    stored = data.read("rkMemberList");
+    main.memberList.SetListIndex(1);
+    main.firstName.lineEdit()->setFocus();
+
+    press(main, Qt::Key_F);
+    EXPECT_EQ(column(main.memberList, 0), (Names{"Adams", "Clark"}));
+    EXPECT_EQ(main.memberCountFld.Text(), "2");
+    EXPECT_TRUE(Globals::gSearchOn);
+
+    main.memberList.SetCell(0, 1, "Not stored");
+    choose(main, "FileMenu", "SaveData");
+    press(main, Qt::Key_S);
+    EXPECT_EQ(data.read("rkMemberList"), stored);
+
+    choose(main, "OptionsMenu", "FileShowAllMembers");
+    EXPECT_EQ(column(main.memberList, 0), (Names{"Adams", "Brown", "Clark"}));
+    EXPECT_TRUE(main.Toolbar11.AddButton->Enabled());
+}
+
+TEST_F(MainMenuBarTest, TheTemplateEditorImportAndExportOpenFromTheMenuOnceEach) {
+    mainWindow& main = open();
+    for (const char* name : {"ImportData", "ExportData"})
+        EXPECT_TRUE(enabled(main, "FileMenu", name)) << name;
+    EXPECT_TRUE(enabled(main, "EditMenu", "EmailNotification"));
+
+    choose(main, "EditMenu", "EmailNotification");
+    EmailEditWindow* editor = EmailEditWindow::existing();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->Visible());
+    editor->MembWelcomeFld.SetText("Draft");
+    choose(main, "EditMenu", "EmailNotification");
+    EXPECT_EQ(EmailEditWindow::existing(), editor);
+    EXPECT_EQ(editor->MembWelcomeFld.Text(), "Draft");
+    editor->emailTextChanged = false;
+
+    choose(main, "FileMenu", "ImportData");
+    ASSERT_NE(Window::Existing<CustomImportWindow>(), nullptr);
+    EXPECT_TRUE(Window::Existing<CustomImportWindow>()->Visible());
+    Window::Existing<CustomImportWindow>()->Close();
+    choose(main, "FileMenu", "ExportData");
+    ASSERT_NE(Window::Existing<ExportWindow>(), nullptr);
+    EXPECT_TRUE(Window::Existing<ExportWindow>()->Visible());
 }
 
 TEST_F(MainMenuBarTest, ShowAllFromTheMenuEndsAFilterAndUnlocksAddAndDelete) {
@@ -253,6 +307,32 @@ TEST_F(MainMenuBarAppTest, QuitFromTheMenuClosesTheWindowAndSavesUnlessFiltered)
     press(again, Qt::Key_Q);
     EXPECT_EQ(mainWindow::existing(), nullptr);
     EXPECT_EQ(data.read("rkMemberList"), before);
+}
+
+TEST_F(MainMenuBarAppTest, QuitAsksAboutUnsavedTemplatesAndSavesThemOrStops) {
+    const ScriptedDialogs::Asked prompt =
+        ScriptedDialogs::Question(1, "Do you want to save changes tbefore closing?", "Save",
+                                  "If you don't save, your changes will be lost. ");
+    mainWindow& main = open();
+    choose(main, "EditMenu", "EmailNotification");
+    EmailEditWindow::instance().membDueFld.SetText("Please renew.");
+    dialogs.AnswerQuestion(MessageDialog::Button::Action);
+    choose(main, "FileMenu", "FileQuit");
+    ASSERT_EQ(dialogs.questions().size(), 1u);
+    EXPECT_EQ(dialogs.questions()[0].text, prompt.text);
+    EXPECT_EQ(data.read("membDueText"), "Please renew.");
+    EXPECT_TRUE(Window::OpenWindows().empty());
+
+    app.Event_Activate();
+    mainWindow& again = mainWindow::instance();
+    choose(again, "EditMenu", "EmailNotification");
+    EmailEditWindow::instance().membDueFld.SetText("Dropped");
+    dialogs.AnswerQuestion(MessageDialog::Button::Cancel);
+    press(again, Qt::Key_Q);
+    EXPECT_EQ(dialogs.questions().size(), 2u);
+    // The quit stopped at the question; the editor is gone with its changes.
+    EXPECT_EQ(EmailEditWindow::existing(), nullptr);
+    EXPECT_EQ(data.read("membDueText"), "Please renew.");
 }
 
 }  // namespace
