@@ -182,13 +182,17 @@ TEST_F(MainMenuBarTest, TheTemplateEditorImportAndExportOpenFromTheMenuOnceEach)
     EXPECT_EQ(editor->MembWelcomeFld.Text(), "Draft");
     editor->emailTextChanged = false;
 
+    // The import and export sheets come over the main window, even with the
+    // editor in front.
     choose(main, "FileMenu", "ImportData");
     ASSERT_NE(Window::Existing<CustomImportWindow>(), nullptr);
     EXPECT_TRUE(Window::Existing<CustomImportWindow>()->Visible());
+    EXPECT_EQ(Window::Existing<CustomImportWindow>()->ParentWindow(), &main);
     Window::Existing<CustomImportWindow>()->Close();
     choose(main, "FileMenu", "ExportData");
     ASSERT_NE(Window::Existing<ExportWindow>(), nullptr);
     EXPECT_TRUE(Window::Existing<ExportWindow>()->Visible());
+    EXPECT_EQ(Window::Existing<ExportWindow>()->ParentWindow(), &main);
 }
 
 TEST_F(MainMenuBarTest, ShowAllFromTheMenuEndsAFilterAndUnlocksAddAndDelete) {
