@@ -3,6 +3,8 @@
 #include "platform/ListboxModel.h"
 #include "platform/QtText.h"
 
+#include <QCollator>
+#include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPainter>
@@ -46,6 +48,36 @@ private:
     QSize size_;
     QColor color_ = Qt::black;
 };
+
+// Tells when the list's font changes, so that its rows can follow.
+class FontChangeFilter : public QObject {
+public:
+    FontChangeFilter(QObject* parent, std::function<void()> changed)
+        : QObject(parent), changed_(std::move(changed)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FontChange)
+            changed_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> changed_;
+};
+
+// Texts in the order of the user's language, case ignored: "Müller" between
+// "Miller" and "Nash" for an English or German user. A user who chose no
+// language (the C locale) gets the neutral order of Unicode, which English
+// uses as it stands, rather than the order of the characters' codes.
+QCollator textCollator() {
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
 
 }  // namespace
 
@@ -116,17 +148,25 @@ Listbox::Listbox(std::string name, int columnCount)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The columns share the list's width, so every one of them is on screen.
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     table->setWordWrap(false);
     // Tab leaves the list for the next control.
     table->setTabKeyNavigation(false);
     // Fixed heights and widths: nothing ever measures 100,000 rows.
     table->verticalHeader()->hide();
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setMinimumSectionSize(1);
+    // A heading wider than its column shows how it begins.
+    table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    table->horizontalHeader()->setTextElideMode(Qt::ElideRight);
     table->horizontalHeader()->setHighlightSections(false);
     table->setItemDelegate(delegate_);
     table->setModel(model_.get());
+    fitRowHeight();
+    table->installEventFilter(new FontChangeFilter(context(), [this] { fitRowHeight(); }));
     selectionConnection_ =
         QObject::connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, context(),
                          [this] { viewSelectionChanged(); });
@@ -145,6 +185,22 @@ void Listbox::layOutView() {
         table->verticalHeader()->doItemsLayout();
         table->doItemsLayout();
     }
+}
+
+void Listbox::fitRowHeight() {
+    // The height of an ordinary one-line row of an item view in the list's
+    // font, and the grid line under it.
+    QTableView* table = view();
+    QStyleOptionViewItem option;
+    option.initFrom(table);
+    option.font = table->font();
+    option.features = QStyleOptionViewItem::HasDisplay;
+    option.text = QStringLiteral("Ág");
+    const int height =
+        table->style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), table).height();
+    const int grid = table->showGrid() ? 1 : 0;
+    table->verticalHeader()->setMinimumSectionSize(1);
+    table->verticalHeader()->setDefaultSectionSize(height + grid);
 }
 
 QTableView* Listbox::view() const {
@@ -268,6 +324,8 @@ void Listbox::DeleteAllRows() {
     lastIndex_ = -1;
     model_->everythingChanged();
     setSelection(-1, true);
+    // Rows put in again are a new list, seen from its first row.
+    view()->scrollToTop();
 }
 
 void Listbox::SetListIndex(int row) {
@@ -317,14 +375,18 @@ void Listbox::SortByColumn(int column) {
     if (column < 0 || column >= columnCount_)
         return;
     compactRemovedRows();
-    std::vector<QString> keys;
+    // One key per row, made once: comparing ready keys is what makes sorting
+    // 100,000 members by the user's language cheap.
+    const QCollator collator = textCollator();
+    std::vector<QCollatorSortKey> keys;
     keys.reserve(rows_.size());
     for (const Row& packed : rows_)
-        keys.push_back(toQString(packed.cell(columnCount_, column)).toCaseFolded());
+        keys.push_back(collator.sortKey(toQString(packed.cell(columnCount_, column))));
     std::vector<int> order(rows_.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
+    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
+        return keys[size_t(a)].compare(keys[size_t(b)]) < 0;
+    });
 
     std::vector<Row> sorted;
     sorted.reserve(rows_.size());

@@ -59,8 +59,9 @@ public:
     void SetListIndex(int row);
     int SelCount() const { return listIndex_ >= 0 ? 1 : 0; }
 
-    // Sorts the rows ascending by the text of one column, ignoring case, and
-    // keeps rows with equal texts in their order. The selected row stays
+    // Sorts the rows ascending by the text of one column, in the order of the
+    // user's language and ignoring case, and keeps rows with equal texts in
+    // their order. The selected row stays
     // selected where it moves.
     void SortByColumn(int column);
 
@@ -91,6 +92,7 @@ private:
     Row& row(int index);
     std::string_view cellText(int row, int column) const;
     void compactRemovedRows() const;
+    void fitRowHeight();
     void setSelection(int row, bool raiseChange);
     // Shows the selection in the view once the view shows the rows as they are.
     void syncViewSelection();

@@ -1,6 +1,7 @@
 #include "platform/Listbox.h"
 
 #include <gtest/gtest.h>
+#include <QLocale>
 #include <random>
 #include <string>
 #include <vector>
@@ -249,6 +250,37 @@ TEST(ListboxSort, StableIgnoringCaseAndSelectionFollows) {
     list.SortByColumn(1);
     EXPECT_EQ(column(list, 0), (std::vector<std::string>{"b", "A", "é", "a", "B", "É", ""}));
     EXPECT_EQ(list.ListIndex(), 3);
+}
+
+// Names as a roll holds them, each in a row of its own.
+std::vector<std::string> sortedNames(std::vector<std::string> names) {
+    Listbox list("list");
+    for (const std::string& name : names)
+        list.AddRow(name);
+    list.SortByColumn(0);
+    return column(list, 0);
+}
+
+TEST(ListboxSort, FollowsTheUsersLanguageNotTheCharacterCodes) {
+    const std::vector<std::string> names = {"Zimmermann", "Żak",   "Müller", "Nash",   "Şahin",
+                                            "Öztürk",     "Åberg", "miller", "Miller", "Olsen",
+                                            "Østergaard", "Adams", "Smith",  "Ziegler"};
+    const std::vector<std::string> english = {"Åberg", "Adams", "miller",     "Miller",    "Müller",
+                                              "Nash",  "Olsen", "Østergaard", "Öztürk",    "Şahin",
+                                              "Smith", "Żak",   "Ziegler",    "Zimmermann"};
+    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
+                                  QLocale(QLocale::German, QLocale::Germany), QLocale::c()}) {
+        QLocale::setDefault(locale);
+        const std::vector<std::string> sorted = sortedNames(names);
+        QLocale::setDefault(QLocale::system());
+        // Case is ignored, so the two Millers keep their order.
+        EXPECT_EQ(sorted, english) << locale.name().toStdString();
+    }
+    // A Swede finds the letters that end the alphabet at its end.
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    const std::vector<std::string> swedish = sortedNames({"Åberg", "Zimmermann", "Adams"});
+    QLocale::setDefault(QLocale::system());
+    EXPECT_EQ(swedish, (std::vector<std::string>{"Adams", "Zimmermann", "Åberg"}));
 }
 
 TEST(ListboxSort, SortsWhatRemainsAfterRemovals) {

@@ -6,9 +6,11 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QItemSelectionModel>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -89,6 +91,64 @@ private:
     }
     QtMessageHandler previous_;
 };
+
+// The member list's own size: 18 columns on 1054 x 154.
+TEST(ListboxView, EveryColumnIsOnScreenAndRowsFitTheFont) {
+    Listbox list("list", 18);
+    for (int column = 0; column < 18; ++column)
+        list.SetHeading(column, "Heading " + std::to_string(column));
+    addNumberedRows(list, 300);
+    QTableView* view = list.view();
+    view->resize(1054, 154);
+    view->show();
+    publish();
+
+    const int width = view->viewport()->width();
+    EXPECT_TRUE(view->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
+    for (int column = 0; column < 18; ++column) {
+        const int left = view->horizontalHeader()->sectionViewportPosition(column);
+        const int size = view->horizontalHeader()->sectionSize(column);
+        EXPECT_GE(left, 0) << column;
+        EXPECT_LE(left + size, width) << column;
+        // Shared alike, give or take the pixel left over.
+        EXPECT_LE(std::abs(size - width / 18), 1) << column;
+    }
+    // A row as high as a line of the list's font needs, and no more than a
+    // few pixels over: six and more rows in the list.
+    const int rowHeight = view->rowHeight(0);
+    EXPECT_GE(rowHeight, view->fontMetrics().height());
+    EXPECT_LE(rowHeight, view->fontMetrics().height() + 10);
+    EXPECT_GE(view->viewport()->height() / rowHeight, 6);
+
+    // Few rows need no scroll bar.
+    list.DeleteAllRows();
+    addNumberedRows(list, 2);
+    publish();
+    EXPECT_FALSE(view->verticalScrollBar()->isVisible());
+    // The columns take the room the scroll bar left.
+    QHeaderView* header = view->horizontalHeader();
+    EXPECT_GT(view->viewport()->width(), width);
+    EXPECT_EQ(header->sectionViewportPosition(17) + header->sectionSize(17),
+              view->viewport()->width());
+}
+
+TEST(ListboxView, AListLoadedAgainShowsItsFirstRow) {
+    Listbox list("list", 3);
+    addNumberedRows(list, 300);
+    QTableView* view = list.view();
+    view->resize(400, 150);
+    view->show();
+    publish();
+    view->scrollToBottom();
+    ASSERT_GT(view->verticalScrollBar()->value(), 0);
+
+    list.DeleteAllRows();
+    addNumberedRows(list, 300);
+    publish();
+    EXPECT_EQ(view->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(view->rowAt(0), 0);
+}
 
 }  // namespace
 
