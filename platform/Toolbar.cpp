@@ -2,6 +2,7 @@
 
 #include "platform/QtText.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QMenu>
 #include <QToolButton>
@@ -10,6 +11,24 @@ namespace {
 
 QIcon buttonIcon(const ToolButton& button) {
     return button.Icon.IsNull() ? QIcon() : QIcon(button.Icon.pixmap());
+}
+
+// Keeps a button without a help tag from showing its caption as one.
+class NoHelpTag : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return event->type() == QEvent::ToolTip || QObject::eventFilter(watched, event);
+    }
+};
+
+void setHelpTag(QWidget* button, const ToolButton& item) {
+    if (item.HelpTag.empty())
+        button->installEventFilter(new NoHelpTag(button));
+    else
+        button->setToolTip(toQString(item.HelpTag));
 }
 
 }  // namespace
@@ -24,6 +43,8 @@ Toolbar::Toolbar(std::string name)
     : name_(std::move(name)), toolBar_(new QToolBar), context_(std::make_unique<QObject>()) {
     toolBar_->setObjectName(toQString(name_));
     toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolBar_->setIconSize(QSize(32, 32));
 }
@@ -65,6 +86,7 @@ void Toolbar::appendPushButton(ToolButton& button) {
             Action(button);
     });
     button.action_ = action;
+    setHelpTag(toolBar_->widgetForAction(action), button);
 }
 
 // A drop-down button is a button in its own right with a menu on its arrow,
@@ -77,12 +99,12 @@ void Toolbar::appendDropDown(ToolButton& button) {
     toolButton->setAutoRaise(true);
 
     auto* click = new QAction(buttonIcon(button), toQString(button.Caption), toolButton);
-    click->setToolTip(toQString(button.HelpTag));
     QObject::connect(click, &QAction::triggered, context_.get(), [this, &button] {
         if (Action)
             Action(button);
     });
     toolButton->setDefaultAction(click);
+    setHelpTag(toolButton, button);
 
     QMenu& menu = *menus_.emplace_back(std::make_unique<QMenu>());
     if (button.DropDownMenu)

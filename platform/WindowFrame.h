@@ -17,6 +17,9 @@ public:
     // The area the controls are placed on, below the toolbar.
     QWidget* content() const { return centralWidget(); }
 
+    // No menu of toolbars to hide: a window's toolbar is part of it.
+    QMenu* createPopupMenu() override { return nullptr; }
+
     // Where the window was put before the window manager framed it, while
     // it is to be placed again once its decorations are known.
     std::optional<QPoint> pendingPlacement;

@@ -1,10 +1,14 @@
 #include "platform/Toolbar.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <optional>
 
 namespace {
@@ -173,4 +177,46 @@ TEST(Toolbar, AToolbarNeverShownTakesItsWidgetsAlong) {
         bar = toolbar.toolBar();
     }
     EXPECT_TRUE(bar.isNull());
+}
+
+TEST(Toolbar, StaysOnItsWindowWhateverTheUserClicks) {
+    QMainWindow window;
+    Toolbar toolbar("mainToolbar");
+    toolbar.Append(pushButton("addButton", "Add", "Add a member"));
+    window.addToolBar(toolbar.toolBar());
+    window.show();
+
+    QToolBar* bar = toolbar.toolBar();
+    EXPECT_FALSE(bar->isMovable());
+    EXPECT_FALSE(bar->isFloatable());
+    // A right-click opens nothing from which it could be hidden.
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                 bar->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(bar, &rightClick);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(bar->isVisible());
+}
+
+TEST(Toolbar, OnlyButtonsWithAHelpTagShowOne) {
+    Toolbar toolbar("mainToolbar");
+    toolbar.Append(pushButton("addButton", "Add", "Add a member"));
+    toolbar.Append(pushButton("plainButton", "Plain"));
+    auto find = printDropDown();
+    find->HelpTag.clear();
+    toolbar.Append(std::move(find));
+    QMainWindow window;
+    window.addToolBar(toolbar.toolBar());
+    window.show();
+
+    const auto tipShownFor = [&](int index) {
+        QWidget* button = toolbar.toolBar()->widgetForAction(toolbar.Item(index).action());
+        QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(button, &hover);
+        return QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string();
+    };
+    // Without one, not even the caption.
+    EXPECT_EQ(tipShownFor(1), "");
+    EXPECT_EQ(tipShownFor(2), "");
+    EXPECT_EQ(tipShownFor(0), "Add a member");
+    QToolTip::hideText();
 }
