@@ -12,6 +12,9 @@ public:
 
     std::string Text() const;
     void SetText(std::string_view text);
+    // The size its text is drawn at: its text size, or smaller where the
+    // installed font would not show the whole text in the label's box.
+    double ShownTextSize() const;
     void SetAlignment(Align alignment);
     void SetTextColor(int red, int green, int blue);
     void SetMultiline(bool multiline);

@@ -6,7 +6,9 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace {
 
@@ -32,12 +34,33 @@ private:
     std::function<void(std::string_view)> report_;
 };
 
+// A single-line field holds no line ends: each one pasted in becomes a blank
+// there and then, so that what the field shows is what it holds. Only
+// line ends are touched, and the field only when it had any.
+QString singleLine(const QString& typed) {
+    static const QRegularExpression lineEnds(QStringLiteral(R"(\r\n|[\r\n\x{2028}\x{2029}])"));
+    if (!typed.contains(lineEnds))
+        return typed;
+    QString blanked = typed;
+    blanked.replace(lineEnds, QStringLiteral(" "));
+    return blanked;
+}
+
 }  // namespace
 
 TextField::TextField(std::string name) : Control(std::move(name), new QLineEdit) {
     // Code's own changes are raised by SetText, so only the user's reach here.
     QObject::connect(lineEdit(), &QLineEdit::textChanged, context(), [this](const QString& text) {
-        bytes_ = toStdString(text);
+        const QString shown = singleLine(text);
+        if (shown != text) {
+            // The line ends came in just before the cursor, with a paste.
+            QLineEdit* field = lineEdit();
+            const int cursor = field->cursorPosition() - int(text.size() - shown.size());
+            const QSignalBlocker quiet(field);
+            field->setText(shown);
+            field->setCursorPosition(std::max(cursor, 0));
+        }
+        bytes_ = toStdString(shown);
         raiseTextChange();
     });
     lineEdit()->installEventFilter(new KeyReleaseFilter(context(), [this](std::string_view key) {
@@ -63,6 +86,8 @@ void TextField::SetText(std::string_view text) {
         // they are, but they stay the text until the user edits it.
         const QSignalBlocker quiet(lineEdit());
         lineEdit()->setText(toQString(text));
+        // A field the program fills shows the start of its text.
+        lineEdit()->home(false);
     }
     raiseTextChange();
 }

@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,6 +96,31 @@ TEST(TextFieldTest, KeyUpGivesTheKeysTextAndReturnAsCarriageReturn) {
     QTest::keyClick(field.lineEdit(), Qt::Key_Enter);
 
     EXPECT_EQ(keys, (std::vector<std::string>{"a", "\r", "\r"}));
+}
+
+TEST(TextFieldTest, PastedLineEndsBecomeBlanksInTheFieldAndItsText) {
+    TextField field("field");
+    ChangeLog log;
+    field.TextChange = [&] { log.seen.push_back(field.Text()); };
+    field.lineEdit()->show();
+    field.lineEdit()->setFocus();
+
+    QGuiApplication::clipboard()->setText("Suite 4\r\nBuilding B\nRear");
+    field.lineEdit()->paste();
+    EXPECT_EQ(field.Text(), "Suite 4 Building B Rear");
+    EXPECT_EQ(field.lineEdit()->text(), "Suite 4 Building B Rear");
+    EXPECT_EQ(log.seen, (std::vector<std::string>{"Suite 4 Building B Rear"}));
+    // Typing goes on where the paste ended.
+    QTest::keyClicks(field.lineEdit(), " door");
+    EXPECT_EQ(field.Text(), "Suite 4 Building B Rear door");
+}
+
+TEST(TextFieldTest, AFieldFilledByTheProgramShowsTheStartOfItsText) {
+    TextField field("field");
+    field.lineEdit()->resize(120, 22);
+    field.lineEdit()->show();
+    field.SetText("Acme Incorporated International Holdings Limited Partnership");
+    EXPECT_EQ(field.lineEdit()->cursorPosition(), 0);
 }
 
 TEST(TextAreaTest, SetTextRaisesOnlyRealChangesBeforeReturning) {
@@ -183,6 +210,43 @@ TEST(LabelTest, CarriageReturnBreaksTheLineAndTextStaysAsSet) {
     label.SetMultiline(true);
     EXPECT_TRUE(shown->wordWrap());
     EXPECT_TRUE(shown->alignment().testFlag(Qt::AlignRight));
+}
+
+// The font installed may be wider or taller than the one the layout was
+// drawn for: the text then shrinks just enough to show whole.
+TEST(LabelTest, TextTooBigForItsBoxShrinksUntilItFits) {
+    Label caption("caption", "Member Information");
+    caption.SetTextSize(20);
+    caption.widget()->resize(724, 34);
+    EXPECT_EQ(caption.ShownTextSize(), 20);
+
+    const QString prompt =
+        "Add New Member - click 'SAVE NEW MEMBER' after entering member information";
+    caption.SetText(prompt.toStdString());
+    const double shrunk = caption.ShownTextSize();
+    EXPECT_LT(shrunk, 20);
+    QFont font = caption.widget()->font();
+    font.setPixelSize(int(shrunk));
+    EXPECT_LE(QFontMetrics(font).horizontalAdvance(prompt), 724);
+    font.setPixelSize(int(shrunk) + 1);
+    EXPECT_GT(QFontMetrics(font).horizontalAdvance(prompt), 724) << "shrunk no more than needed";
+    // The label's own size stays as set, for the next text.
+    EXPECT_EQ(QFontInfo(caption.widget()->font()).pixelSize(), 20);
+
+    // Letters reaching below the line keep their foot in a box just high
+    // enough for the size.
+    Label name("name", "Rollkeep");
+    name.SetTextSize(32);
+    name.widget()->resize(264, 34);
+    font = name.widget()->font();
+    font.setPixelSize(int(name.ShownTextSize()));
+    const QFontMetrics metrics(font);
+    EXPECT_LE(metrics.ascent() + metrics.boundingRect("p").bottom(), 34);
+
+    // A caption that ends in a line break needs no room for the empty line.
+    Label due("due", "Membership Due Date\r");
+    due.widget()->resize(146, 20);
+    EXPECT_EQ(due.ShownTextSize(), QFontInfo(due.widget()->font()).pixelSize());
 }
 
 TEST(PushButtonTest, PushActsAsAClickUnlessDisabled) {
