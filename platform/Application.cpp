@@ -40,6 +40,14 @@ QString instanceName() {
     return name.isEmpty() ? QStringLiteral("Rollkeep-%1").arg(::getuid()) : name;
 }
 
+// A second start asks for the program's windows: every one that is up comes
+// to the front, the newest on top and active.
+void bringWindowsForward() {
+    for (Window* window : Window::OpenWindows())
+        if (window->Visible())
+            window->Show();
+}
+
 }  // namespace
 
 struct Application::Private {
@@ -158,8 +166,10 @@ int Application::Run() {
             QObject::connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
             QObject::connect(caller, &QLocalSocket::readyRead, d->context.get(), [this, caller] {
                 while (caller->canReadLine())
-                    if (caller->readLine().trimmed() == "activate")
+                    if (caller->readLine().trimmed() == "activate") {
                         Event_Activate();
+                        bringWindowsForward();
+                    }
             });
         }
     });

@@ -150,6 +150,8 @@ void Window::bringUp() {
         placeFrame();
     frame_->setWindowState(frame_->windowState() & ~Qt::WindowMinimized);
     frame_->show();
+    // Some window systems know the decorations as soon as the window is up.
+    frameMoved();
     frame_->raise();
     frame_->activateWindow();
     shownBefore_ = true;
@@ -183,7 +185,8 @@ void Window::frameMoved() {
         return;
     frame_->pendingPlacement.reset();
     // Moved by someone else meanwhile: left where it is.
-    if (frame_->frameGeometry().topLeft() != *placedAt && frame_->pos() != *placedAt)
+    // (Some window systems put the frame at the point, some the content.)
+    if (frame_->frameGeometry().topLeft() != *placedAt && frame_->geometry().topLeft() != *placedAt)
         return;
     if (const std::optional<QPoint> centre = placementCentre())
         centreAt(frame_.get(), *centre);
@@ -274,10 +277,14 @@ bool Window::Visible() const {
 }
 
 void Window::SetVisible(bool visible) {
-    if (visible)
-        Show();
-    else if (frame_)
+    // Making a visible window visible changes nothing: it neither comes to
+    // the front nor takes the focus from the window the user is in.
+    if (visible) {
+        if (!Visible())
+            Show();
+    } else if (frame_) {
         frame_->hide();
+    }
 }
 
 std::string Window::Title() const {
@@ -394,8 +401,10 @@ void Window::Add(Control& control, TabPanel& tabs, int panel, int left, int top,
 
 void Window::SetToolbar(Toolbar& toolbar) {
     QToolBar* bar = toolbar.toolBar();
+    // Part of the window for good: not moved, not floated, not hidden.
     bar->setMovable(false);
     bar->setFloatable(false);
+    bar->toggleViewAction()->setVisible(false);
     frame_->addToolBar(bar);
     frame_->layout()->invalidate();
     frame_->layout()->activate();

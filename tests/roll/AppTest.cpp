@@ -1,7 +1,12 @@
 // Starting the program and bringing its main window back.
 
+#include "dues/reportWindow.h"
 #include "roll/App.h"
 #include "tests/support/ProgramTest.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTest>
 
 namespace {
 
@@ -50,6 +55,21 @@ TEST_F(AppTest, ActivationShowsAHiddenMainWindow) {
     main.SetVisible(false);
     app.Event_Activate();
     EXPECT_EQ(mainWindow::existing(), &main);
+    EXPECT_TRUE(main.Visible());
+}
+
+TEST_F(AppTest, ActivationLeavesTheFocusInTheWindowTheUserIsIn) {
+    writeRoll({{.last = "Adams"}});
+    app.Event_Open();
+    mainWindow& main = mainWindow::instance();
+    main.Toolbar11_Action(*main.Toolbar11.Counts);
+    QWidget* counts = reportWindow::instance().frame();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == counts; }));
+
+    // Clicking the counts window activates the program again.
+    app.Event_Activate();
+    QTest::qWait(50);
+    EXPECT_EQ(QApplication::activeWindow(), counts);
     EXPECT_TRUE(main.Visible());
 }
 

@@ -5,11 +5,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 
@@ -88,6 +90,18 @@ TEST_F(MainWindowLayoutTest, WindowIsAFixedRollkeepWindowWithoutZoom) {
     QCoreApplication::processEvents();
     EXPECT_EQ(frame->size(), before);
     EXPECT_EQ(frame->centralWidget()->size(), QSize(1098, 641));
+}
+
+TEST_F(MainWindowLayoutTest, TheWholeWindowIsCentredOnTheScreen) {
+    mainWindow& main = openShown();
+    QMainWindow* frame = main.frame();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    QCoreApplication::processEvents();
+    // Toolbar and title bar included, not the content area alone.
+    const QRect whole = frame->frameGeometry();
+    EXPECT_GT(whole.height(), 641 + main.Toolbar11.toolBar()->height());
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((whole.center() - centre).manhattanLength(), 2);
 }
 
 TEST_F(MainWindowLayoutTest, EighteenHeadingsInOrderEvenWithAnEmptyRoll) {
