@@ -204,7 +204,11 @@ void Application::Private::quit(Application& application, bool unattendedQuit) {
         return;
     quitting = true;
     unattended = unattendedQuit;
-    const std::vector<Window*> windows = Window::OpenWindows();
+    // Newest first: a window opened from another goes before it, so one that
+    // keeps the quit from happening (a question about unsaved changes,
+    // answered so) leaves the windows it was opened from as they were.
+    std::vector<Window*> windows = Window::OpenWindows();
+    std::ranges::reverse(windows);
     for (Window* window : windows) {
         // Closing one window may already have closed another.
         const std::vector<Window*> stillOpen = Window::OpenWindows();

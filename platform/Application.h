@@ -18,8 +18,8 @@ public:
     // Event_Open and the event loop until the program quits.
     int Run();
 
-    // Closes every window as a quit does (each may refuse, which stops the
-    // quit), then ends the event loop. SIGTERM, SIGINT and the end of the
+    // Closes every window as a quit does, newest first (each may refuse,
+    // which stops the quit), then ends the event loop. SIGTERM, SIGINT and the end of the
     // desktop session quit the same way, but unattended.
     void Quit();
 

@@ -26,6 +26,8 @@ public:
     static inline bool refuse = false;
     static inline bool askedWhileQuitting = false;
     static inline bool unattended = false;
+    // How often the other counting window had closed when this one closed.
+    static inline int otherClosesSeen = -1;
 
 protected:
     bool Event_CancelClose(bool appQuitting) override {
@@ -33,7 +35,10 @@ protected:
         unattended = Application::Current()->IsUnattendedQuit();
         return refuse;
     }
-    void Event_Close() override { ++closes; }
+    void Event_Close() override {
+        ++closes;
+        otherClosesSeen = CountingWindow<3 - N>::closes;
+    }
 };
 using OlderWindow = CountingWindow<1>;
 using NewerWindow = CountingWindow<2>;
@@ -105,15 +110,16 @@ protected:
 
 }  // namespace
 
-TEST_F(ApplicationTest, QuitSignalsCloseEveryWindowOldestFirst) {
+TEST_F(ApplicationTest, QuitSignalsCloseEveryWindowNewestFirst) {
     TestApplication app;
     for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
         OlderWindow::closes = NewerWindow::closes = 0;
         Window::Instance<OlderWindow>();
         Window::Instance<NewerWindow>();
         ASSERT_EQ(::raise(signal), 0);
-        EXPECT_TRUE(QTest::qWaitFor([] { return NewerWindow::closes == 1; }, 2000)) << signal;
-        EXPECT_EQ(OlderWindow::closes, 1) << signal;
+        EXPECT_TRUE(QTest::qWaitFor([] { return OlderWindow::closes == 1; }, 2000)) << signal;
+        EXPECT_EQ(NewerWindow::closes, 1) << signal;
+        EXPECT_EQ(OlderWindow::otherClosesSeen, 1) << signal;
         EXPECT_TRUE(OlderWindow::askedWhileQuitting);
         // Nobody is there to answer a question.
         EXPECT_TRUE(OlderWindow::unattended) << signal;
@@ -133,13 +139,14 @@ TEST_F(ApplicationTest, AWindowThatRefusesStopsTheQuitAndTheProgramRunsOn) {
     app.onOpen = [&] {
         Window::Instance<OlderWindow>();
         Window::Instance<NewerWindow>();
-        OlderWindow::refuse = true;
+        NewerWindow::refuse = true;
         later(0, [] { ::raise(SIGTERM); });
         later(200, [&] {
             stillRunningAfterRefusal = true;
+            // The window it was opened after was not asked.
             EXPECT_EQ(Window::OpenWindows().size(), 2u);
-            EXPECT_EQ(NewerWindow::closes, 0);
-            OlderWindow::refuse = false;
+            EXPECT_EQ(OlderWindow::closes, 0);
+            NewerWindow::refuse = false;
             app.Quit();
         });
     };

@@ -334,9 +334,12 @@ TEST_F(MainMenuBarAppTest, QuitAsksAboutUnsavedTemplatesAndSavesThemOrStops) {
     dialogs.AnswerQuestion(MessageDialog::Button::Cancel);
     press(again, Qt::Key_Q);
     EXPECT_EQ(dialogs.questions().size(), 2u);
-    // The quit stopped at the question; the editor is gone with its changes.
+    // The quit stopped at the question, before the main window was asked;
+    // the editor is gone with its changes.
     EXPECT_EQ(EmailEditWindow::existing(), nullptr);
     EXPECT_EQ(data.read("membDueText"), "Please renew.");
+    EXPECT_EQ(mainWindow::existing(), &again);
+    EXPECT_TRUE(again.Visible());
 }
 
 }  // namespace
