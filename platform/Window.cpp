@@ -155,6 +155,14 @@ void Window::bringUp() {
     frame_->raise();
     frame_->activateWindow();
     shownBefore_ = true;
+    // A window that comes up while the program waits for an answer opens
+    // behind the question, which stays in front until it is answered.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != frame_.get() && modal->isVisible() &&
+        modal->windowModality() == Qt::ApplicationModal) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 std::optional<QPoint> Window::placementCentre() const {
@@ -224,6 +232,7 @@ void Window::ShowModal() {
     QEventLoop loop;
     QObject::connect(frame_.get(), &WindowFrame::dismissed, &loop, &QEventLoop::quit);
     const bool sheet = kind_ == WindowKind::Sheet;
+    const Qt::WindowModality modality = frame_->windowModality();
     if (!sheet)
         frame_->setWindowModality(Qt::ApplicationModal);
     Show();
@@ -231,7 +240,7 @@ void Window::ShowModal() {
     if (frame_ && frame_->isVisible())
         loop.exec(QEventLoop::DialogExec);
     if (frame_ && !sheet)
-        frame_->setWindowModality(Qt::NonModal);
+        frame_->setWindowModality(modality);
 }
 
 bool Window::Close(bool appQuitting) {
@@ -348,6 +357,14 @@ void setTitleBarButton(QWidget* frame, Qt::WindowType button, bool on) {
 }
 
 }  // namespace
+
+void Window::SetClosable(bool on) {
+    setTitleBarButton(frame_.get(), Qt::WindowCloseButtonHint, on);
+}
+
+void Window::SetMovableModal(bool modal) {
+    frame_->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+}
 
 void Window::SetMinimizable(bool on) {
     setTitleBarButton(frame_.get(), Qt::WindowMinimizeButtonHint, on);

@@ -101,8 +101,12 @@ protected:
     // A resizable window can be made as small as 64 x 64 and as large as the
     // screen allows; a fixed one keeps the size its content and bars need.
     void SetResizable(bool resizable);
+    void SetClosable(bool on);
     void SetMinimizable(bool on);
     void SetMaximizable(bool on);
+    // A movable modal window: while it is up, the program's other windows take
+    // no input, even when it was brought up with Show.
+    void SetMovableModal(bool modal);
     // Centres the whole window, title bar and toolbar included, on the main
     // screen when it is first shown.
     void CenterOnScreen();
