@@ -3,15 +3,12 @@
 #include "roll/Globals.h"
 #include "roll/MainMenuBar.h"
 #include "roll/mainWindow.h"
+#include "startup/SplashWindow.h"
 
 void App::Event_Open() {
     Globals::gAppOpening = true;
-    // Until the splash window stands between the start and the main window,
-    // the hand-over happens at once.
-    mainWindow& main = mainWindow::instance();
-    main.SetVisible(true);
-    main.Show();
-    Globals::gAppOpening = false;
+    // The splash hands over to the main window itself.
+    SplashWindow::instance().Show();
 }
 
 void App::Event_Activate() {

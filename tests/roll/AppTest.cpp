@@ -1,7 +1,7 @@
 // Starting the program and bringing its main window back.
 
 #include "dues/reportWindow.h"
-#include "roll/App.h"
+#include "startup/SplashWindow.h"
 #include "tests/support/ProgramTest.h"
 
 #include <QApplication>
@@ -10,17 +10,27 @@
 
 namespace {
 
-class AppTest : public ProgramTest {
+class AppTest : public StartUpTest {
 protected:
-    int argc = 1;
-    char name[9] = "rollkeep";
-    char* argv[2] = {name, nullptr};
-    App app{argc, argv};
+    // Opens the program and lets the splash hand over without waiting for
+    // its timer.
+    void startUp() {
+        app.Event_Open();
+        ASSERT_NE(SplashWindow::existing(), nullptr);
+        SplashWindow::existing()->Timer1_Action();
+    }
 };
 
-TEST_F(AppTest, OpenHandsOverToTheMainWindow) {
+TEST_F(AppTest, OpenShowsTheSplashAndItsHandOverTheMainWindow) {
     writeRoll({{.last = "Adams"}});
     app.Event_Open();
+    EXPECT_TRUE(Globals::gAppOpening);
+    ASSERT_NE(SplashWindow::existing(), nullptr);
+    EXPECT_TRUE(SplashWindow::existing()->Visible());
+    EXPECT_EQ(mainWindow::existing(), nullptr);
+
+    SplashWindow::existing()->Timer1_Action();
+    EXPECT_EQ(SplashWindow::existing(), nullptr);
     mainWindow* main = mainWindow::existing();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->Visible());
@@ -37,7 +47,7 @@ TEST_F(AppTest, ActivationDuringStartUpMakesNoMainWindow) {
 
 TEST_F(AppTest, ActivationBringsAClosedMainWindowBackWithTheSavedRoll) {
     writeRoll({{.last = "Adams"}});
-    app.Event_Open();
+    startUp();
     mainWindow::instance().memberList.SetCell(0, 0, "Adamson");
     mainWindow::instance().Close();
     ASSERT_EQ(mainWindow::existing(), nullptr);
@@ -50,7 +60,7 @@ TEST_F(AppTest, ActivationBringsAClosedMainWindowBackWithTheSavedRoll) {
 }
 
 TEST_F(AppTest, ActivationShowsAHiddenMainWindow) {
-    app.Event_Open();
+    startUp();
     mainWindow& main = mainWindow::instance();
     main.SetVisible(false);
     app.Event_Activate();
@@ -60,7 +70,7 @@ TEST_F(AppTest, ActivationShowsAHiddenMainWindow) {
 
 TEST_F(AppTest, ActivationLeavesTheFocusInTheWindowTheUserIsIn) {
     writeRoll({{.last = "Adams"}});
-    app.Event_Open();
+    startUp();
     mainWindow& main = mainWindow::instance();
     main.Toolbar11_Action(*main.Toolbar11.Counts);
     QWidget* counts = reportWindow::instance().frame();
@@ -75,7 +85,7 @@ TEST_F(AppTest, ActivationLeavesTheFocusInTheWindowTheUserIsIn) {
 
 TEST_F(AppTest, QuitSavesTheRollUnlessFiltered) {
     writeRoll({{.last = "Adams"}});
-    app.Event_Open();
+    startUp();
     mainWindow::instance().memberList.SetCell(0, 1, "Quit edit");
     app.Quit();
     EXPECT_EQ(mainWindow::existing(), nullptr);

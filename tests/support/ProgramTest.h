@@ -6,6 +6,7 @@
 #include "platform/Date.h"
 #include "platform/Listbox.h"
 #include "platform/Window.h"
+#include "roll/App.h"
 #include "roll/Globals.h"
 #include "roll/mainWindow.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -34,6 +35,8 @@ protected:
 
     // Closes every window as its close button would and lets them go.
     static void closeAllWindows() {
+        // The splash refuses to close before its hand-over, except to a quit.
+        Globals::gAppOpening = false;
         for (Window* window : Window::OpenWindows())
             window->Close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -87,4 +90,13 @@ protected:
 
     TempDataFolder data;
     ScriptedDialogs& dialogs;
+};
+
+// For tests that start the program through its application object.
+class StartUpTest : public ProgramTest {
+protected:
+    int argc = 1;
+    char name[9] = "rollkeep";
+    char* argv[2] = {name, nullptr};
+    App app{argc, argv};
 };
