@@ -13,6 +13,10 @@ struct Announced {
     bool newer;
 };
 
+void PrintTo(const Announced& row, std::ostream* out) {
+    *out << '"' << row.line2 << '"';
+}
+
 class VersionComparison : public ::testing::TestWithParam<Announced> {};
 
 TEST_P(VersionComparison, AgainstOurOwnVersion) {

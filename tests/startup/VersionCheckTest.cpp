@@ -134,6 +134,10 @@ struct Announcement {
     bool newer;
 };
 
+void PrintTo(const Announcement& announcement, std::ostream* out) {
+    *out << '"' << announcement.version << '"';
+}
+
 class AnnouncedVersion : public VersionCheckTest,
                          public ::testing::WithParamInterface<Announcement> {};
 
