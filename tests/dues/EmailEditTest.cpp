@@ -156,7 +156,7 @@ TEST_F(EmailEditTest, AQuitNobodyCanAnswerSavesTheChangesWithoutAsking) {
     char name[] = "rollkeep";
     char* argv[] = {name, nullptr};
     App app(argc, argv);
-    app.Event_Open();
+    startUp(app);
     // The quit ends no event loop here; activations must not make a new window.
     Globals::gAppOpening = true;
     EmailEditWindow& editor = EmailEditWindow::instance();

@@ -1,7 +1,6 @@
 // Starting the program and bringing its main window back.
 
 #include "dues/reportWindow.h"
-#include "startup/SplashWindow.h"
 #include "tests/support/ProgramTest.h"
 
 #include <QApplication>
@@ -10,16 +9,7 @@
 
 namespace {
 
-class AppTest : public StartUpTest {
-protected:
-    // Opens the program and lets the splash hand over without waiting for
-    // its timer.
-    void startUp() {
-        app.Event_Open();
-        ASSERT_NE(SplashWindow::existing(), nullptr);
-        SplashWindow::existing()->Timer1_Action();
-    }
-};
+using AppTest = StartUpTest;
 
 TEST_F(AppTest, OpenShowsTheSplashAndItsHandOverTheMainWindow) {
     writeRoll({{.last = "Adams"}});
@@ -47,7 +37,7 @@ TEST_F(AppTest, ActivationDuringStartUpMakesNoMainWindow) {
 
 TEST_F(AppTest, ActivationBringsAClosedMainWindowBackWithTheSavedRoll) {
     writeRoll({{.last = "Adams"}});
-    startUp();
+    startUp(app);
     mainWindow::instance().memberList.SetCell(0, 0, "Adamson");
     mainWindow::instance().Close();
     ASSERT_EQ(mainWindow::existing(), nullptr);
@@ -60,7 +50,7 @@ TEST_F(AppTest, ActivationBringsAClosedMainWindowBackWithTheSavedRoll) {
 }
 
 TEST_F(AppTest, ActivationShowsAHiddenMainWindow) {
-    startUp();
+    startUp(app);
     mainWindow& main = mainWindow::instance();
     main.SetVisible(false);
     app.Event_Activate();
@@ -70,7 +60,7 @@ TEST_F(AppTest, ActivationShowsAHiddenMainWindow) {
 
 TEST_F(AppTest, ActivationLeavesTheFocusInTheWindowTheUserIsIn) {
     writeRoll({{.last = "Adams"}});
-    startUp();
+    startUp(app);
     mainWindow& main = mainWindow::instance();
     main.Toolbar11_Action(*main.Toolbar11.Counts);
     QWidget* counts = reportWindow::instance().frame();
@@ -85,7 +75,7 @@ TEST_F(AppTest, ActivationLeavesTheFocusInTheWindowTheUserIsIn) {
 
 TEST_F(AppTest, QuitSavesTheRollUnlessFiltered) {
     writeRoll({{.last = "Adams"}});
-    startUp();
+    startUp(app);
     mainWindow::instance().memberList.SetCell(0, 1, "Quit edit");
     app.Quit();
     EXPECT_EQ(mainWindow::existing(), nullptr);

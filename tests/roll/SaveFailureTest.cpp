@@ -114,20 +114,16 @@ TEST_F(SaveFailureTest, TheWindowStaysOpenWithTheRollUntilTheUserAgreesToLoseIt)
     ASSERT_EQ(mainWindow::existing(), &main);
     EXPECT_TRUE(main.Visible());
     EXPECT_EQ(column(main.memberList, 0), (std::vector<std::string>{"Adams", "Baker"}));
-    EXPECT_EQ(dialogs.asked(),
-              (std::vector<ScriptedDialogs::Asked>{
-                  shown(failure(roll(), "Is a directory")),
-                  closeAnyway()}));
+    EXPECT_EQ(dialogs.asked(), (std::vector<ScriptedDialogs::Asked>{
+                                   shown(failure(roll(), "Is a directory")), closeAnyway()}));
 
     // Agreed: the window goes, without a second attempt and message.
     dialogs.clear();
     dialogs.AnswerQuestion(Button::Action);
     EXPECT_TRUE(main.Close());
     EXPECT_EQ(mainWindow::existing(), nullptr);
-    EXPECT_EQ(dialogs.asked(),
-              (std::vector<ScriptedDialogs::Asked>{
-                  shown(failure(roll(), "Is a directory")),
-                  closeAnyway()}));
+    EXPECT_EQ(dialogs.asked(), (std::vector<ScriptedDialogs::Asked>{
+                                   shown(failure(roll(), "Is a directory")), closeAnyway()}));
     EXPECT_TRUE(roll().IsFolder());
 }
 
@@ -137,7 +133,7 @@ TEST_F(SaveFailureTest, AQuitNobodyCanAnswerClosesWithoutAsking) {
     char* argv[] = {name, nullptr};
     App app(argc, argv);
     writeRoll({{.last = "Adams"}});
-    app.Event_Open();
+    startUp(app);
     // The quit ends no event loop here; activations must not make a new window.
     Globals::gAppOpening = true;
     blockRoll();

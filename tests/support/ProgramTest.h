@@ -9,6 +9,7 @@
 #include "roll/App.h"
 #include "roll/Globals.h"
 #include "roll/mainWindow.h"
+#include "startup/SplashWindow.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDataFolder.h"
 
@@ -86,6 +87,15 @@ protected:
         for (int row = 0; row < list.ListCount(); ++row)
             cells.push_back(list.Cell(row, index));
         return cells;
+    }
+
+    // Starts the program as at every run, then lets the splash hand over to
+    // the main window at once instead of after its timer.
+    static void startUp(App& app) {
+        app.Event_Open();
+        ASSERT_NE(SplashWindow::existing(), nullptr);
+        SplashWindow::existing()->Timer1_Action();
+        ASSERT_NE(mainWindow::existing(), nullptr);
     }
 
     TempDataFolder data;
