@@ -18,9 +18,11 @@ inline constexpr std::string_view kMakerHost = "www.velloransoftware.com";
 // the program elsewhere with ROLLKEEP_VERSION_URL.
 inline constexpr std::string_view kVersionTextURL =
     "http://www.velloransoftware.com/VersionInfo/Rollkeep.txt";
+// The site's root, opened by the Help menu, and the user's guide at that root.
 inline constexpr std::string_view kSiteURL = "https://www.velloransoftware.com/";
 inline constexpr std::string_view kUsersGuideURL =
     "https://www.velloransoftware.com/RollkeepUsersGuide.pdf";
+// Opened by the new-version notice's "Download Now".
 inline constexpr std::string_view kDownloadURL =
     "https://www.velloransoftware.com/downloads/Rollkeep.zip";
 

@@ -150,6 +150,7 @@ public:
     bool _ExportData_Action();
     bool _PrintCheck_Action();
     bool _SaveData_Action();
+    bool _AboutRollkeep_Action();
     bool _UsersGuide_Action();
     bool _VLNItem_Action();
 

@@ -12,6 +12,7 @@ void mainWindow::AddMenuHandlers() {
     _AddMenuHandler("ExportData", [this] { return _ExportData_Action(); });
     _AddMenuHandler("PrintCheck", [this] { return _PrintCheck_Action(); });
     _AddMenuHandler("SaveData", [this] { return _SaveData_Action(); });
+    _AddMenuHandler("AboutRollkeep", [this] { return _AboutRollkeep_Action(); });
     _AddMenuHandler("UsersGuide", [this] { return _UsersGuide_Action(); });
     _AddMenuHandler("VLNItem", [this] { return _VLNItem_Action(); });
 }

@@ -1,16 +1,22 @@
-// The Help menu's commands on the main window: the maker's pages in the
-// user's browser.
+// The menu commands about the program itself: the About window, and the
+// maker's pages in the user's browser.
 
+#include "core/Product.h"
 #include "platform/Dialogs.h"
 #include "roll/mainWindow.h"
-#include "startup/MakerSite.h"
+#include "startup/AboutWindow.h"
+
+bool mainWindow::_AboutRollkeep_Action() {
+    AboutWindow::instance().Show();
+    return true;
+}
 
 bool mainWindow::_UsersGuide_Action() {
-    ShowURL(MakerSite::kUsersGuideURL);
+    ShowURL(Product::kUsersGuideURL);
     return true;
 }
 
 bool mainWindow::_VLNItem_Action() {
-    ShowURL(MakerSite::kSiteURL);
+    ShowURL(Product::kSiteURL);
     return true;
 }

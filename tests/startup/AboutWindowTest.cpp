@@ -4,7 +4,10 @@
 #include "startup/AboutWindow.h"
 #include "tests/support/ProgramTest.h"
 
+#include <QAction>
 #include <QMainWindow>
+#include <QMenuBar>
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +38,20 @@ TEST_F(AboutWindowTest, ChoosingItAgainBringsUpTheSameWindowUntilItIsClosed) {
     AboutWindow& fresh = AboutWindow::instance();
     EXPECT_TRUE(fresh.Visible());
     EXPECT_EQ(fresh.Title(), "About Rollkeep");
+}
+
+TEST_F(AboutWindowTest, ChosenTwiceFromTheMenuItIsOneWindow) {
+    mainWindow& main = mainWindow::instance();
+    QMenuBar* bar = main.frame()->menuBar();
+    QAction* about = bar->findChild<QAction*>(QStringLiteral("AboutRollkeep"));
+    ASSERT_NE(about, nullptr);
+    about->trigger();
+    AboutWindow* first = AboutWindow::existing();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->Visible());
+    about->trigger();
+    EXPECT_EQ(AboutWindow::existing(), first);
+    EXPECT_EQ(std::ranges::count(Window::OpenWindows(), first), 1);
 }
 
 }  // namespace
