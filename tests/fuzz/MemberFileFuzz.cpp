@@ -4,13 +4,13 @@
 // loads and saves.
 
 #include "core/Column.h"
-#include "platform/Dialogs.h"
+#include "core/MemberFile.h"
+#include "core/RowTable.h"
 #include "platform/Files.h"
-#include "platform/Listbox.h"
-#include "roll/Globals.h"
-#include "roll/mainWindow.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdio>
@@ -21,43 +21,22 @@
 
 namespace {
 
-constexpr const char* kRollFile = "rkMemberList";
+constexpr std::string_view kRollFile = "rkMemberList";
 
-// Loading and saving the roll never asks anything; a dialog here is a fault.
-class NoDialogs : public DialogDriver {
-public:
-    void msgBox(const std::string& text) override { fail(text); }
-    MessageDialog::Button messageDialog(const MessageDialog& dialog) override {
-        fail(dialog.Message);
-        return MessageDialog::Button::Cancel;
-    }
-    std::optional<FolderItem> openFile(const OpenFileRequest& request) override {
-        fail(request.title);
-        return {};
-    }
-    std::optional<FolderItem> saveFile(const SaveFileRequest& request) override {
-        fail(request.title);
-        return {};
-    }
-    std::unique_ptr<Graphics> printerDialog(PrinterSetup&) override {
-        fail("print");
-        return {};
-    }
-    void showURL(const std::string& url) override { fail(url); }
-
-private:
-    [[noreturn]] static void fail(const std::string& what) {
-        std::fprintf(stderr, "unexpected dialog: %s\n", what.c_str());
-        std::abort();
-    }
-};
+// Every save syncs the new file to disk before it replaces the old one; a
+// memory file system makes that free, which multiplies the inputs tried.
+QString scratchTemplate() {
+    const QString memory = QStringLiteral("/dev/shm");
+    const QString base = QFileInfo(memory).isWritable() ? memory : QDir::tempPath();
+    return base + QStringLiteral("/rollkeep-fuzz-XXXXXX");
+}
 
 struct Setup {
-    QTemporaryDir home;
-    QApplication* application = nullptr;
-    Listbox* loaded = nullptr;
-    Listbox* reloaded = nullptr;
-    FolderItem roll;
+    QTemporaryDir home{scratchTemplate()};
+    FolderItem folder{home.path().toStdString()};
+    FolderItem roll = folder.Child(kRollFile);
+    RowTable loaded{kColumnCount};
+    RowTable reloaded{kColumnCount};
 };
 Setup* setup = nullptr;
 
@@ -78,26 +57,31 @@ void check(bool condition, const char* what) {
 // The file has no escapes, so the writer adds a blank after a cell that ends
 // in "@" (it would run into the separator); every other cell comes back as it
 // was read.
-bool sameCell(const std::string& read, const std::string& reread) {
+bool sameCell(std::string_view read, std::string_view reread) {
     if (!read.empty() && read.back() == '@')
-        return reread == read + ' ';
+        return reread == std::string(read) + ' ';
     return reread == read;
+}
+
+void load(RowTable& rows) {
+    rows.Clear();
+    const auto result = MemberFile::Load(rows, setup->folder, kRollFile);
+    check(result.outcome == MemberFile::LoadResult::Outcome::Read, "the roll was not read");
+}
+
+void save(const RowTable& rows) {
+    const auto result = MemberFile::Save(rows, setup->folder, kRollFile);
+    check(result.outcome == MemberFile::SaveResult::Outcome::Written, "the roll was not written");
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    setup = new Setup;
-    qputenv("XDG_DATA_HOME", setup->home.path().toUtf8());
-    setup->application = new QApplication(*argc, *argv);
-    SetDialogDriver(std::make_unique<NoDialogs>());
-    // The reader shows the main window's count, so the window exists first;
-    // opening it also sets up the data folder.
-    mainWindow::instance();
-    setup->roll = Globals::gProgramDataFolder.Child(kRollFile);
-    setup->loaded = new Listbox("loaded", kColumnCount);
-    setup->reloaded = new Listbox("reloaded", kColumnCount);
+    // The reader and writer give the event loop a turn now and then.
+    new QCoreApplication(*argc, *argv);
+    // Static, so the scratch folder goes when the fuzzer exits.
+    static Setup scratch;
+    setup = &scratch;
     return 0;
 }
 
@@ -106,21 +90,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::ofstream out(setup->roll.Path(), std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
-    Listbox& loaded = *setup->loaded;
-    Listbox& reloaded = *setup->reloaded;
+    RowTable& loaded = setup->loaded;
+    RowTable& reloaded = setup->reloaded;
 
-    Globals::loadListBox(loaded, kRollFile);
-    Globals::saveListbox(loaded, kRollFile);
+    load(loaded);
+    save(loaded);
     const std::string written = readRoll();
-    Globals::loadListBox(reloaded, kRollFile);
+    load(reloaded);
 
-    check(reloaded.ListCount() == loaded.ListCount(), "the rows read back are not as many");
-    for (int row = 0; row < loaded.ListCount(); ++row)
+    check(reloaded.RowCount() == loaded.RowCount(), "the rows read back are not as many");
+    for (int row = 0; row < loaded.RowCount(); ++row)
         for (int column = 0; column < kColumnCount; ++column)
             check(sameCell(loaded.Cell(row, column), reloaded.Cell(row, column)),
                   "a cell reads back changed");
 
-    Globals::saveListbox(reloaded, kRollFile);
+    save(reloaded);
     check(readRoll() == written, "a written roll changes on the next load and save");
     return 0;
 }
