@@ -1,12 +1,11 @@
 #include "platform/Application.h"
 
+#include "platform/SingleInstance.h"
 #include "platform/Window.h"
 
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
@@ -33,13 +32,6 @@ extern "C" void onQuitSignal(int) {
     errno = savedErrno;
 }
 
-// One copy of the program per user; tests give their own name so they never
-// reach a copy that really runs.
-QString instanceName() {
-    const QString name = qEnvironmentVariable("ROLLKEEP_INSTANCE_NAME");
-    return name.isEmpty() ? QStringLiteral("Rollkeep-%1").arg(::getuid()) : name;
-}
-
 // A second start asks for the program's windows: every one that is up comes
 // to the front, the newest on top and active.
 void bringWindowsForward() {
@@ -53,7 +45,7 @@ void bringWindowsForward() {
 struct Application::Private {
     std::unique_ptr<QApplication> ownApplication;
     std::unique_ptr<QObject> context;
-    std::unique_ptr<QLocalServer> server;
+    std::unique_ptr<SingleInstance> instance;
     std::unique_ptr<QSocketNotifier> signalNotifier;
     struct sigaction previousHandlers[std::size(quitSignals)] = {};
     bool quitting = false;
@@ -133,46 +125,41 @@ Application::Application(int& argc, char** argv) : d(std::make_unique<Private>()
 
 Application::~Application() {
     d->removeQuitSignals();
-    d->server.reset();
+    d->instance.reset();
     d->context.reset();
     if (current == this)
         current = nullptr;
 }
 
 int Application::Run() {
-    const QString name = instanceName();
-    {
-        QLocalSocket running;
-        running.connectToServer(name);
-        if (running.waitForConnected(1000)) {
-            running.write("activate\n");
-            running.waitForBytesWritten(1000);
-            running.disconnectFromServer();
+    // One copy runs per data folder (the folder named like the program in the
+    // user's application-data folder), whatever the environment it starts in.
+    const FolderItem dataFolder =
+        SpecialFolder::ApplicationData().Child(QCoreApplication::applicationName().toStdString());
+    d->instance = std::make_unique<SingleInstance>(dataFolder);
+    const SingleInstance::State state = d->instance->Start();
+    if (!d->instance->Problem().empty())
+        std::fprintf(stderr, "Rollkeep: %s\n", d->instance->Problem().c_str());
+    switch (state) {
+        case SingleInstance::State::HandedOver:
             std::puts("Rollkeep is already running; its window is brought up.");
             std::fflush(stdout);
             return 0;
-        }
+        case SingleInstance::State::Unreachable:
+            std::fprintf(stderr,
+                         "Rollkeep: the roll in %s is kept by %s, which does not answer; "
+                         "quit that copy and start again.\n",
+                         dataFolder.Path().c_str(), d->instance->Holder().c_str());
+            return 1;
+        case SingleInstance::State::Failed:
+            return 1;
+        case SingleInstance::State::Holder:
+            break;
     }
-
-    // Nobody answered, so a socket left there is from a copy that crashed.
-    QLocalServer::removeServer(name);
-    d->server = std::make_unique<QLocalServer>();
-    d->server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!d->server->listen(name))
-        std::fprintf(stderr, "Rollkeep: can't listen for a second start: %s\n",
-                     qPrintable(d->server->errorString()));
-    QObject::connect(d->server.get(), &QLocalServer::newConnection, d->context.get(), [this] {
-        while (QLocalSocket* caller = d->server->nextPendingConnection()) {
-            QObject::connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
-            QObject::connect(caller, &QLocalSocket::readyRead, d->context.get(), [this, caller] {
-                while (caller->canReadLine())
-                    if (caller->readLine().trimmed() == "activate") {
-                        Event_Activate();
-                        bringWindowsForward();
-                    }
-            });
-        }
-    });
+    d->instance->Activated = [this] {
+        Event_Activate();
+        bringWindowsForward();
+    };
 
     Event_Open();
     return QApplication::exec();

@@ -13,9 +13,10 @@ public:
     Application(int& argc, char** argv);
     virtual ~Application();
 
-    // Hands over to a copy of the program that already runs for this user
-    // (which takes it as an activation) and returns 0; otherwise runs
-    // Event_Open and the event loop until the program quits.
+    // Hands over to a copy of the program that already runs on the same data
+    // folder (which takes it as an activation) and returns 0, or returns 1
+    // when that copy doesn't answer; otherwise keeps the data folder to this
+    // process, runs Event_Open and the event loop until the program quits.
     int Run();
 
     // Closes every window as a quit does, newest first (each may refuse,

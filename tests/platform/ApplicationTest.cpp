@@ -1,14 +1,15 @@
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/QtDialogDriver.h"
+#include "platform/SingleInstance.h"
 #include "platform/Window.h"
+#include "tests/support/TempDataFolder.h"
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTest>
@@ -70,15 +71,11 @@ private:
     static inline char* argv_[] = {name_, nullptr};
 };
 
-// Every test gets a copy-of-the-program name of its own, so none reaches a
-// Rollkeep that really runs, nor another test's.
+// Every test gets a data folder of its own, and with it a lock and a socket of
+// its own, so none reaches a Rollkeep that really runs, nor another test's.
 class ApplicationTest : public ::testing::Test {
 protected:
-    ApplicationTest()
-        : instanceName(QStringLiteral("rollkeep-test-%1-%2")
-                           .arg(QCoreApplication::applicationPid())
-                           .arg(++serial)) {
-        qputenv("ROLLKEEP_INSTANCE_NAME", instanceName.toUtf8());
+    ApplicationTest() {
         for (auto* closes : {&OlderWindow::closes, &NewerWindow::closes})
             *closes = 0;
         OlderWindow::refuse = NewerWindow::refuse = false;
@@ -96,15 +93,13 @@ protected:
             window->Close();
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        qunsetenv("ROLLKEEP_INSTANCE_NAME");
     }
 
     static void later(int milliseconds, std::function<void()> work) {
         QTimer::singleShot(milliseconds, qApp, std::move(work));
     }
 
-    static inline int serial = 0;
-    QString instanceName;
+    TempDataFolder data;
     QTimer deadline;
 };
 
@@ -189,7 +184,6 @@ TEST_F(ApplicationTest, ASecondStartHandsOverToTheRunningCopy) {
     QProcess secondStart;
     app.onOpen = [&] {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("ROLLKEEP_INSTANCE_NAME", instanceName);
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         secondStart.setProcessEnvironment(environment);
         secondStart.start(SECOND_START_PROGRAM);
@@ -206,7 +200,7 @@ TEST_F(ApplicationTest, ASecondStartHandsOverToTheRunningCopy) {
 
 TEST_F(ApplicationTest, ASocketLeftByACrashedCopyDoesNotBlockTheStart) {
     // A socket file nobody listens on, as a crash leaves it.
-    const QByteArray path = QDir::temp().filePath(instanceName).toLocal8Bit();
+    const std::string path = SingleInstance::SocketPath(data.dataFolder()).string();
     sockaddr_un address = {};
     address.sun_family = AF_UNIX;
     ASSERT_LT(static_cast<size_t>(path.size()), sizeof address.sun_path);
@@ -220,7 +214,7 @@ TEST_F(ApplicationTest, ASocketLeftByACrashedCopyDoesNotBlockTheStart) {
     app.onOpen = [&] {
         later(0, [&] {
             QLocalSocket caller;
-            caller.connectToServer(instanceName);
+            caller.connectToServer(QString::fromStdString(path));
             answered = caller.waitForConnected(1000);
             app.Quit();
         });
