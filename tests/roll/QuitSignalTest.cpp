@@ -90,8 +90,6 @@ protected:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_DATA_HOME", home.path());
         environment.insert("XDG_RUNTIME_DIR", home.filePath("run"));
-        environment.insert("ROLLKEEP_INSTANCE_NAME",
-                           "rollkeep-quit-test-" + home.path().section('/', -1));
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
