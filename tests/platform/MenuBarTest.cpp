@@ -79,10 +79,10 @@ public:
 
     // The entry the bar shows for the item of that name.
     QAction* entry(const char* name) const {
-        return frame()->menuWidget()->findChild<QAction*>(QString::fromLatin1(name));
+        return frame()->menuWidget()->template findChild<QAction*>(QString::fromLatin1(name));
     }
     QMenu* menu(const char* name) const {
-        return frame()->menuWidget()->findChild<QMenu*>(QString::fromLatin1(name));
+        return frame()->menuWidget()->template findChild<QMenu*>(QString::fromLatin1(name));
     }
     // What a menu hears as it opens.
     void openMenu(const char* name) const { emit menu(name)->aboutToShow(); }
