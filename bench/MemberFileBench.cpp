@@ -10,7 +10,7 @@
 #include "bench/RollGenerator.h"
 #include "core/Column.h"
 #include "core/MemberFile.h"
-#include "core/RowTable.h"
+#include "platform/RowTable.h"
 #include "platform/Streams.h"
 #include "roll/Globals.h"
 #include "roll/mainWindow.h"

@@ -1,7 +1,7 @@
 #include "core/Counts.h"
 
-#include "core/RowTable.h"
 #include "platform/EventLoop.h"
+#include "platform/RowTable.h"
 #include "platform/Text.h"
 
 int CountRows(const RowTable& rows, const CountRule& rule) {

@@ -1,9 +1,9 @@
 #include "core/DueRules.h"
 
 #include "core/Column.h"
-#include "core/RowTable.h"
 #include "platform/Date.h"
 #include "platform/EventLoop.h"
+#include "platform/RowTable.h"
 #include "platform/Text.h"
 
 #include <charconv>

@@ -1,7 +1,8 @@
 #include "core/MemberFile.h"
 
-#include "core/RowTable.h"
 #include "platform/EventLoop.h"
+#include "platform/RowTable.h"
+#include "platform/Streams.h"
 #include "platform/Text.h"
 
 #if defined(__SSE2__)
@@ -9,8 +10,8 @@
 #endif
 
 #include <QFile>
-#include <QSaveFile>
 #include <bit>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -48,6 +49,14 @@ std::map<std::filesystem::path, KnownRoll>& knownRolls() {
 
 QString qtPath(const FolderItem& file) {
     return QString::fromStdString(file.Path().string());
+}
+
+// The system's own words when it said why, Qt's otherwise.
+std::string systemReason(const QFile& file) {
+    if (errno != 0)
+        return std::strerror(errno);
+    const std::string text = file.errorString().toStdString();
+    return text.empty() ? "unknown error" : text;
 }
 
 // Big enough that the system's read calls are few, small enough to stay in
@@ -158,8 +167,9 @@ bool readRows(RowTable& rows, const FolderItem& file, std::string& reason) {
         return false;
     }
     QFile in(qtPath(file));
+    errno = 0;
     if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        reason = in.errorString().toStdString();
+        reason = systemReason(in);
         return false;
     }
     size_t capacity = kReadChunk;
@@ -275,39 +285,33 @@ LoadResult Load(RowTable& rows, const FolderItem& folder, std::string_view fileN
 SaveResult Save(const RowTable& rows, const FolderItem& folder, std::string_view fileName) {
     SaveResult result;
     result.file = folder.Child(fileName);
-    if (!folder.IsValid()) {
-        result.outcome = SaveResult::Outcome::Failed;
-        result.reason = "There is no data folder.";
-        return result;
-    }
     if (!SafeToReplace(folder, fileName)) {
         result.outcome = SaveResult::Outcome::Refused;
-        result.reason = "The stored roll could not be read, so it is not written over.";
+        result.reason = "was not read whole, so it is not written over";
         return result;
     }
-    // A new file beside the old one, renamed over it once it is whole.
-    QSaveFile out(qtPath(result.file));
-    bool ok = out.open(QIODevice::WriteOnly);
+    auto out = result.file.CreateTextFile();
+    if (!out) {
+        result.outcome = SaveResult::Outcome::Failed;
+        result.reason = FolderItem::LastWriteError();
+        return result;
+    }
     std::string chunk;
     chunk.reserve(kWriteChunk + 4096);
-    auto flush = [&] {
-        if (ok && !chunk.empty())
-            ok = out.write(chunk.data(), static_cast<qint64>(chunk.size())) ==
-                 static_cast<qint64>(chunk.size());
-        chunk.clear();
-    };
-    for (int row = 0; ok && row < rows.RowCount(); ++row) {
+    // A failed write ends the save: nothing after it could make the file whole.
+    for (int row = 0; row < rows.RowCount() && out->ErrorText().empty(); ++row) {
         AppendLine(chunk, rows, row);
         chunk += EndOfLine;
-        if (chunk.size() >= kWriteChunk)
-            flush();
+        if (chunk.size() >= kWriteChunk) {
+            out->Write(chunk);
+            chunk.clear();
+        }
         EventLoop::Turn();
     }
-    flush();
-    if (!ok || !out.commit()) {
+    out->Write(chunk);
+    if (!out->Close()) {
         result.outcome = SaveResult::Outcome::Failed;
-        result.reason = out.errorString().toStdString();
-        out.cancelWriting();
+        result.reason = out->ErrorText();
     }
     return result;
 }

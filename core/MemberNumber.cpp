@@ -27,12 +27,14 @@ Proposal Next(const FolderItem& folder) {
     return proposal;
 }
 
-bool Store(const FolderItem& folder, std::string_view number) {
+std::optional<std::string> Store(const FolderItem& folder, std::string_view number) {
     auto out = folder.Child(kFileName).CreateTextFile();
     if (!out)
-        return false;
+        return FolderItem::LastWriteError();
     out->Write(number);
-    return out->Close();
+    if (!out->Close())
+        return out->ErrorText();
+    return std::nullopt;
 }
 
 }  // namespace MemberNumber

@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,7 +28,8 @@ struct Proposal {
 // The number to propose for the next new member.
 Proposal Next(const FolderItem& folder);
 
-// Stores the number given to a new member; false when it could not be written.
-bool Store(const FolderItem& folder, std::string_view number);
+// Stores the number given to a new member, replacing the file whole or not at
+// all. Nothing when it is stored, else the system's reason why not.
+std::optional<std::string> Store(const FolderItem& folder, std::string_view number);
 
 }  // namespace MemberNumber

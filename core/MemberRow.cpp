@@ -1,7 +1,8 @@
 #include "core/MemberRow.h"
 
 #include "core/Column.h"
-#include "core/RowTable.h"
+#include "platform/EventLoop.h"
+#include "platform/RowTable.h"
 #include "platform/Text.h"
 
 #include <array>
@@ -47,6 +48,19 @@ int MembershipTypeIndex(std::string_view cell) {
     for (size_t item = 0; item < kMembershipTypes.size(); ++item)
         if (SameText(cell, kMembershipTypes[item]))
             return static_cast<int>(item);
+    return -1;
+}
+
+int FindMemberByName(const RowTable& rows, std::string_view text) {
+    const int length = Len(text);
+    // A last name anywhere in the list wins over any first name.
+    for (Column column : {Column::LastName, Column::FirstName}) {
+        for (int row = 0; row < rows.RowCount(); ++row) {
+            if (SameText(Left(rows.Cell(row, +column), length), text))
+                return row;
+            EventLoop::Turn();
+        }
+    }
     return -1;
 }
 

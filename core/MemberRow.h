@@ -29,6 +29,11 @@ std::string NotesText(std::string_view cell);
 // The index of the membership type a cell names, case ignored; -1 for none.
 int MembershipTypeIndex(std::string_view cell);
 
+// The first row whose last name begins with the text, case ignored, or else
+// the first whose first name does; -1 for none. Every row begins with the
+// empty text.
+int FindMemberByName(const RowTable& rows, std::string_view text);
+
 // Whether a status cell marks an active member, case ignored.
 bool IsActiveStatus(std::string_view cell);
 // The status the record form's check box writes.

@@ -40,11 +40,10 @@ bool mainWindow::_FileFindDueMemberships_Action() {
 void mainWindow::restoreOrPersistRoll() {
     // Filters don't combine: each one starts from the whole stored roll.
     if (Globals::gSearchOn)
-        Globals::loadListBox(memberList, "rkMemberList");
+        Globals::loadListBox(memberList, Roll::kFileName);
     // The edits made since the last save go into the file before the list
     // stops being the whole roll.
-    if (!Globals::gSearchOn)
-        Globals::saveListbox(memberList, "rkMemberList");
+    Globals::saveRoll(memberList);
 }
 
 void mainWindow::enterFilteredState() {

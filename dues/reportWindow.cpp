@@ -1,22 +1,14 @@
 #include "dues/reportWindow.h"
 
-#include "platform/EventLoop.h"
+#include "core/Counts.h"
 #include "platform/Text.h"
 #include "roll/mainWindow.h"
 
 namespace {
 
-// The rows of the main window's list whose cell in the column equals the
-// value, case ignored.
-std::string countRows(int column, std::string_view value) {
-    Listbox& list = mainWindow::instance().memberList;
-    int count = 0;
-    for (int row = 0; row <= list.ListCount() - 1; ++row) {
-        if (SameText(list.Cell(row, column), value))
-            ++count;
-        EventLoop::Turn();
-    }
-    return Str(count);
+// The rows the main window's list shows: the whole roll, or a filter's rows.
+const RowTable& shownRows() {
+    return mainWindow::instance().memberList.Rows();
 }
 
 }  // namespace
@@ -58,20 +50,20 @@ reportWindow::reportWindow() {
 }
 
 void reportWindow::paidFld_Open() {
-    paidFld.SetText(countRows(17, "active"));
+    paidFld.SetText(Str(CountRows(shownRows(), kActiveCount)));
 }
 void reportWindow::dueFld_Open() {
-    dueFld.SetText(countRows(17, "inactive"));
+    dueFld.SetText(Str(CountRows(shownRows(), kInactiveCount)));
 }
 void reportWindow::paidFld1_Open() {
-    paidFld1.SetText(countRows(13, "paid"));
+    paidFld1.SetText(Str(CountRows(shownRows(), kPaidCount)));
 }
 void reportWindow::dueFld1_Open() {
-    dueFld1.SetText(countRows(13, "due"));
+    dueFld1.SetText(Str(CountRows(shownRows(), kDueCount)));
 }
 
 void reportWindow::TextField1_Open() {
-    TextField1.SetText(Str(mainWindow::instance().memberList.ListCount()));
+    TextField1.SetText(Str(shownRows().RowCount()));
 }
 
 void reportWindow::PushButton1_Action() {

@@ -75,7 +75,7 @@ void CustomImportWindow::PushButton1_Action() {
         main.Toolbar11_Action(*main.Toolbar11.ShowAllMembers);
     appendMembers(main.memberList, fileText);
     // A failed save is told by the save itself; the rows stay in the list.
-    Globals::saveListbox(main.memberList, "rkMemberList");
+    Globals::saveRoll(main.memberList);
 
     Close();
 }

@@ -11,25 +11,9 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 #include <numeric>
 
 namespace {
-
-uint32_t cellEnd(const std::string& bytes, int column) {
-    uint32_t end;
-    std::memcpy(&end, bytes.data() + sizeof end * static_cast<size_t>(column), sizeof end);
-    return end;
-}
-
-void setCellEnd(std::string& bytes, int column, uint32_t end) {
-    std::memcpy(bytes.data() + sizeof end * static_cast<size_t>(column), &end, sizeof end);
-}
-
-size_t textStart(int columns) {
-    return sizeof(uint32_t) * static_cast<size_t>(columns);
-}
 
 // One cell of the view as the paint hook sees it: its own top left is 0, 0.
 class PainterCellGraphics : public CellGraphics {
@@ -114,34 +98,10 @@ private:
     Listbox* list_;
 };
 
-Listbox::Row::Row(int columns, std::string_view firstCell) {
-    bytes.reserve(textStart(columns) + firstCell.size());
-    bytes.resize(textStart(columns));
-    bytes.append(firstCell);
-    for (int column = 0; column < columns; ++column)
-        setCellEnd(bytes, column, static_cast<uint32_t>(firstCell.size()));
-}
-
-std::string_view Listbox::Row::cell(int columns, int column) const {
-    const uint32_t start = column == 0 ? 0 : cellEnd(bytes, column - 1);
-    return std::string_view(bytes).substr(textStart(columns) + start,
-                                          cellEnd(bytes, column) - start);
-}
-
-void Listbox::Row::setCell(int columns, int column, std::string_view text) {
-    const uint32_t start = column == 0 ? 0 : cellEnd(bytes, column - 1);
-    const uint32_t oldLength = cellEnd(bytes, column) - start;
-    bytes.replace(textStart(columns) + start, oldLength, text);
-    // Unsigned arithmetic wraps, so a shorter text moves the ends back too.
-    const uint32_t shift = static_cast<uint32_t>(text.size()) - oldLength;
-    for (int later = column; later < columns; ++later)
-        setCellEnd(bytes, later, cellEnd(bytes, later) + shift);
-}
-
 Listbox::Listbox(std::string name, int columnCount)
     : Control(std::move(name), new QTableView),
-      columnCount_(std::max(columnCount, 1)),
-      headings_(static_cast<size_t>(columnCount_)),
+      rows_(columnCount),
+      headings_(static_cast<size_t>(rows_.ColumnCount())),
       model_(std::make_unique<ListboxModel>(*this)),
       delegate_(new ListboxDelegate(*this, widget())) {
     QTableView* table = view();
@@ -167,6 +127,9 @@ Listbox::Listbox(std::string name, int columnCount)
     table->setModel(model_.get());
     fitRowHeight();
     table->installEventFilter(new FontChangeFilter(context(), [this] { fitRowHeight(); }));
+    rows_.Changes().Changed = [this] { model_->changed(); };
+    rows_.RowRemoved = [this](int row) { rowRemoved(row); };
+    rows_.Cleared = [this] { rowsCleared(); };
     selectionConnection_ =
         QObject::connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, context(),
                          [this] { viewSelectionChanged(); });
@@ -208,108 +171,44 @@ QTableView* Listbox::view() const {
 }
 
 void Listbox::SetColumnCount(int count) {
-    count = std::max(count, 1);
-    if (count == columnCount_)
-        return;
-    compactRemovedRows();
-    for (Row& packed : rows_) {
-        Row resized(count, packed.cell(columnCount_, 0));
-        for (int column = 1; column < std::min(count, columnCount_); ++column)
-            resized.setCell(count, column, packed.cell(columnCount_, column));
-        packed = std::move(resized);
-    }
-    columnCount_ = count;
-    headings_.resize(static_cast<size_t>(count));
-    model_->everythingChanged();
+    rows_.SetColumnCount(count);
+    headings_.resize(static_cast<size_t>(rows_.ColumnCount()));
 }
 
 std::string Listbox::Heading(int column) const {
-    if (column < 0 || column >= columnCount_)
+    if (column < 0 || column >= ColumnCount())
         return {};
     return headings_[static_cast<size_t>(column)];
 }
 
 void Listbox::SetHeading(int column, std::string_view text) {
-    if (column < 0 || column >= columnCount_)
+    if (column < 0 || column >= ColumnCount())
         return;
     headings_[static_cast<size_t>(column)] = text;
     model_->headingChanged(column);
 }
 
 void Listbox::AddRow(std::string_view firstCell) {
-    compactRemovedRows();
-    // The row before is complete by now; its spare room would otherwise stay
-    // with it for good.
-    if (!rows_.empty())
-        rows_.back().bytes.shrink_to_fit();
-    rows_.emplace_back(columnCount_, firstCell);
-    lastIndex_ = static_cast<int>(rows_.size()) - 1;
-    model_->rowAppended();
+    rows_.AddRow(firstCell);
 }
 
 int Listbox::ListCount() const {
-    return static_cast<int>(rows_.size()) - removedCount_;
+    return rows_.RowCount();
 }
 
 std::string Listbox::Cell(int row, int column) const {
-    return std::string(cellText(row, column));
-}
-
-std::string_view Listbox::cellText(int row, int column) const {
-    if (row < 0 || row >= ListCount() || column < 0 || column >= columnCount_)
-        return {};
-    return this->row(row).cell(columnCount_, column);
+    return std::string(rows_.Cell(row, column));
 }
 
 void Listbox::SetCell(int row, int column, std::string_view text) {
-    if (row < 0 || row >= ListCount() || column < 0 || column >= columnCount_)
-        return;
-    this->row(row).setCell(columnCount_, column, text);
-    model_->cellChanged(row);
-}
-
-const Listbox::Row& Listbox::row(int index) const {
-    if (firstRemoved_ >= 0 && index >= firstRemoved_)
-        compactRemovedRows();
-    return rows_[static_cast<size_t>(index)];
-}
-
-Listbox::Row& Listbox::row(int index) {
-    return const_cast<Row&>(std::as_const(*this).row(index));
-}
-
-void Listbox::compactRemovedRows() const {
-    if (firstRemoved_ < 0)
-        return;
-    auto kept = rows_.begin() + firstRemoved_;
-    for (size_t index = static_cast<size_t>(firstRemoved_); index < rows_.size(); ++index)
-        if (!removed_[index])
-            *kept++ = std::move(rows_[index]);
-    rows_.erase(kept, rows_.end());
-    removed_.clear();
-    firstRemoved_ = -1;
-    removedCount_ = 0;
+    rows_.SetCell(row, column, text);
 }
 
 void Listbox::RemoveRow(int row) {
-    if (row < 0 || row >= ListCount())
-        return;
-    // Rows above the first gap are where they belong, so a removal there is
-    // only a mark; the gaps close when a row at or below them is wanted.
-    if (firstRemoved_ >= 0 && row >= firstRemoved_)
-        compactRemovedRows();
-    if (removed_.empty())
-        removed_.assign(rows_.size(), false);
-    removed_[static_cast<size_t>(row)] = true;
-    rows_[static_cast<size_t>(row)].bytes = std::string();
-    firstRemoved_ = row;
-    ++removedCount_;
-    model_->rowRemoved(row);
+    rows_.RemoveRow(row);
+}
 
-    if (row < lastIndex_)
-        --lastIndex_;
-    else if (row == lastIndex_)
-        lastIndex_ = -1;
+void Listbox::rowRemoved(int row) {
     if (row < listIndex_)
         --listIndex_;
     else if (row == listIndex_)
@@ -317,15 +216,14 @@ void Listbox::RemoveRow(int row) {
 }
 
 void Listbox::DeleteAllRows() {
-    rows_.clear();
-    removed_.clear();
-    firstRemoved_ = -1;
-    removedCount_ = 0;
-    lastIndex_ = -1;
-    model_->everythingChanged();
+    rows_.Clear();
+}
+
+void Listbox::rowsCleared() {
     setSelection(-1, true);
     // Rows put in again are a new list, seen from its first row.
-    view()->scrollToTop();
+    if (QTableView* table = view())
+        table->scrollToTop();
 }
 
 void Listbox::SetListIndex(int row) {
@@ -372,35 +270,25 @@ void Listbox::viewSelectionChanged() {
 }
 
 void Listbox::SortByColumn(int column) {
-    if (column < 0 || column >= columnCount_)
+    if (column < 0 || column >= ColumnCount())
         return;
-    compactRemovedRows();
     // One key per row, made once: comparing ready keys is what makes sorting
     // 100,000 members by the user's language cheap.
     const QCollator collator = textCollator();
+    const int count = rows_.RowCount();
     std::vector<QCollatorSortKey> keys;
-    keys.reserve(rows_.size());
-    for (const Row& packed : rows_)
-        keys.push_back(collator.sortKey(toQString(packed.cell(columnCount_, column))));
-    std::vector<int> order(rows_.size());
+    keys.reserve(static_cast<size_t>(count));
+    for (int row = 0; row < count; ++row)
+        keys.push_back(collator.sortKey(toQString(rows_.Cell(row, column))));
+    std::vector<int> order(static_cast<size_t>(count));
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
         return keys[size_t(a)].compare(keys[size_t(b)]) < 0;
     });
-
-    std::vector<Row> sorted;
-    sorted.reserve(rows_.size());
     int selected = -1;
-    int last = -1;
-    for (int from : order) {
-        if (from == listIndex_)
-            selected = static_cast<int>(sorted.size());
-        if (from == lastIndex_)
-            last = static_cast<int>(sorted.size());
-        sorted.push_back(std::move(rows_[static_cast<size_t>(from)]));
-    }
-    rows_ = std::move(sorted);
+    for (int at = 0; at < count; ++at)
+        if (order[size_t(at)] == listIndex_)
+            selected = at;
+    rows_.Reorder(order);
     listIndex_ = selected;
-    lastIndex_ = last;
-    model_->everythingChanged();
 }

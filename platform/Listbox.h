@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Control.h"
+#include "platform/RowTable.h"
 
 #include <functional>
 #include <memory>
@@ -22,15 +23,21 @@ public:
     virtual void FillRect(int left, int top, int width, int height) = 0;
 };
 
-// A list of rows of text cells. The rows live in one store owned by the list;
-// the view on screen only reads them, so a list of 100,000 rows costs no
-// widget or item per cell. Rows and columns count from 0.
+// A list of rows of text cells. The rows live in one store owned by the list
+// (a RowTable, which the roll's rules work on directly); the view on screen
+// only reads them, so a list of 100,000 rows costs no widget or item per
+// cell. Rows and columns count from 0.
 class Listbox : public Control {
 public:
     explicit Listbox(std::string name, int columnCount = 1);
     ~Listbox() override;
 
-    int ColumnCount() const { return columnCount_; }
+    // The rows themselves. What is done to them, here or through the list,
+    // reaches the view in batches and keeps the selection right.
+    RowTable& Rows() { return rows_; }
+    const RowTable& Rows() const { return rows_; }
+
+    int ColumnCount() const { return rows_.ColumnCount(); }
     void SetColumnCount(int count);
     std::string Heading(int column) const;
     void SetHeading(int column, std::string_view text);
@@ -39,7 +46,7 @@ public:
     void AddRow(std::string_view firstCell);
     // The row added last, followed as rows above it are removed or the rows
     // are sorted; -1 before any, after DeleteAllRows or once it is removed.
-    int LastIndex() const { return lastIndex_; }
+    int LastIndex() const { return rows_.LastIndex(); }
     int ListCount() const;
 
     // Empty text for a row or column out of range.
@@ -77,40 +84,18 @@ private:
     friend class ListboxModel;
     friend class ListboxDelegate;
 
-    // One row's cells packed in one buffer: first the end of every cell as a
-    // 32-bit offset into the texts, then the texts back to back. A row costs
-    // one allocation holding its text and four bytes per column.
-    struct Row {
-        Row(int columns, std::string_view firstCell);
-        std::string_view cell(int columns, int column) const;
-        void setCell(int columns, int column, std::string_view text);
-
-        std::string bytes;
-    };
-
-    const Row& row(int index) const;
-    Row& row(int index);
-    std::string_view cellText(int row, int column) const;
-    void compactRemovedRows() const;
     void fitRowHeight();
     void setSelection(int row, bool raiseChange);
+    void rowRemoved(int row);
+    void rowsCleared();
     // Shows the selection in the view once the view shows the rows as they are.
     void syncViewSelection();
     void viewSelectionChanged();
     // Brings the view's rows and scroll range up to date now.
     void layOutView();
 
-    int columnCount_;
+    RowTable rows_;
     std::vector<std::string> headings_;
-    // Removed rows are first only marked, and the store closes the gaps the
-    // next time a row at or below the first gap is reached; so the filters,
-    // which remove from the last row up, cost one pass instead of one move of
-    // the rows below per removal.
-    mutable std::vector<Row> rows_;
-    mutable std::vector<bool> removed_;
-    mutable int firstRemoved_ = -1;
-    mutable int removedCount_ = 0;
-    int lastIndex_ = -1;
     int listIndex_ = -1;
     bool syncingView_ = false;
     std::unique_ptr<ListboxModel> model_;

@@ -5,11 +5,11 @@
 
 class Listbox;
 
-// What a Listbox's view reads. The list changes its store row by row in long
-// loops; telling the view of each change would cost more than the change, so
-// the model keeps the row count the view last heard of and tells it what
-// changed once the event loop next runs: one insertion for rows appended, a
-// removal per row for a few rows removed, a reset for anything bigger.
+// What a Listbox's view reads. The rows change one by one in long loops;
+// telling the view of each change would cost more than the change, so their
+// store keeps a log of what changed (RowChanges) and the model tells the view
+// once the event loop next runs: one insertion for rows appended, a removal
+// per row for a few rows removed, a reset for anything bigger.
 class ListboxModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -23,17 +23,14 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // What the list did to its store, told right after doing it.
-    void rowAppended();
-    void rowRemoved(int row);
-    void cellChanged(int row);
-    // Rows reordered, all removed, or columns changed.
-    void everythingChanged();
+    // The rows changed since the view last heard: it hears once the event
+    // loop runs (a turn inside a row loop included).
+    void changed();
     void headingChanged(int column);
 
     // Tells the view everything that changed since it last heard.
     void publish();
-    bool hasUnpublishedChanges() const { return pending_; }
+    bool hasUnpublishedChanges() const;
     bool isPublishing() const { return publishing_; }
     // The store's row shown at a row of the view, -1 when that row is gone
     // from the store.
@@ -43,25 +40,11 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    // One change to the rows not yet told: a run of appended rows, or one
-    // removed row.
-    struct Step {
-        int removedRow;  // -1 for appended rows
-        int appended;
-    };
-
-    void changed();
-    void log(Step step);
-
     Listbox& list_;
     int publishedRows_ = 0;
     int publishedColumns_;
-    std::vector<Step> steps_;
     // While publishing, the steps before this one are what the view has heard.
     size_t stepsTold_ = 0;
-    bool resetPending_ = false;
-    bool cellsChanged_ = false;
-    bool pending_ = false;
     bool queued_ = false;
     bool publishing_ = false;
 };

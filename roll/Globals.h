@@ -1,25 +1,17 @@
 #pragma once
 
-#include "platform/Files.h"
+#include "core/MemberFile.h"
+#include "core/Roll.h"
 
+#include <functional>
 #include <optional>
-#include <string>
 #include <string_view>
 
 class Listbox;
 
-// State shared by the program's windows.
+// The module of shared state: the globals themselves live with the roll in
+// core/Roll.h; here are the routines that store and load a list.
 namespace Globals {
-
-// The data folder, "Rollkeep" in the user's application-data folder.
-inline FolderItem gProgramDataFolder;
-// The list shows a filtered subset of the roll, so it must not be written
-// over the member file.
-inline bool gSearchOn = false;
-// A new member is being entered in the record form.
-inline bool gAddingMember = false;
-// Start-up is in progress.
-inline bool gAppOpening = false;
 
 // Writes every row of the list to the file of that name in the data folder,
 // replacing it: one line per row, each cell followed by "@@@". True when the
@@ -29,18 +21,24 @@ inline bool gAppOpening = false;
 // session in which it could not be read; then nothing is written or shown.
 bool saveListbox(Listbox& list, std::string_view fileName);
 
+// The member list saved to the member file as every path that stores the
+// roll does it: not at all while it shows a filtered subset (then true, as
+// there is nothing to save), else as saveListbox.
+bool saveRoll(Listbox& list);
+
 // Empties the list and fills it from the file of that name in the data folder
 // (or, when that is missing, from the older name: the same less its first two
-// characters), then shows the main window's row count.
+// characters), then shows the row count through gRollLoaded.
 void loadListBox(Listbox& list, std::string_view fileName);
+
+// Called after every load: the main window sets its member count here for as
+// long as it exists.
+inline std::function<void()> gRollLoaded;
 
 // A stored roll that exists but could not be read in this session: the file
 // that was tried and the system's reason. It is never written over while the
 // program runs.
-struct RollReadFailure {
-    FolderItem file;
-    std::string reason;
-};
+using RollReadFailure = MemberFile::ReadFailure;
 std::optional<RollReadFailure> rollReadFailure(std::string_view fileName);
 
 // Forgets which rolls were read, as a new session would; for tests.

@@ -1,7 +1,7 @@
 #include "roll/mainWindow.h"
 
+#include "core/Column.h"
 #include "core/ListFilters.h"
-#include "dues/reportWindow.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/FocusOrder.h"
@@ -11,13 +11,6 @@
 #include "roll/Pictures.h"
 
 #include <cstdio>
-
-namespace {
-const char* const kHeadings[] = {
-    "Last Name", "First Name", "Member ID", "Email",    "Home Phone", "Mobile Phone",
-    "Street",    "City",       "PC",        "Prov",     "Joined",     "Type",
-    "Company",   "Paid/Due",   "Due Date",  "Year Pd.", "Notes",      "Status"};
-}  // namespace
 
 mainWindow::mainWindow() {
     SetTitle("Rollkeep");
@@ -33,6 +26,13 @@ mainWindow::mainWindow() {
     AddMenuHandlers();
     memberList_Open();
     Toolbar11_Open();
+    // Every load of the roll shows the count of the rows here, whichever list
+    // it filled.
+    Globals::gRollLoaded = [this] { memberCountFld.SetText(Str(memberList.ListCount())); };
+}
+
+mainWindow::~mainWindow() {
+    Globals::gRollLoaded = nullptr;
 }
 
 void mainWindow::buildLayout() {
@@ -82,8 +82,8 @@ void mainWindow::buildLayout() {
 
     notesFld.SetEnabled(true);
     notesFld.SetSpellChecking(true);
-    for (const char* item : {"Individual", "Family", "Organization", "Other"})
-        ComboBox1.AddRow(item);
+    for (std::string_view type : kMembershipTypes)
+        ComboBox1.AddRow(type);
     ComboBox1.SetListIndex(0);
     joinedFld.SetAlignment(Align::Center);
     dueFld.SetAlignment(Align::Center);
@@ -160,8 +160,8 @@ void mainWindow::Event_Open() {
     if (!folder.Exists())
         folder.CreateAsFolder();
     Globals::gProgramDataFolder = folder;
-    Globals::loadListBox(memberList, "rkMemberList");
-    if (const auto failure = Globals::rollReadFailure("rkMemberList"))
+    Globals::loadListBox(memberList, Roll::kFileName);
+    if (const auto failure = Globals::rollReadFailure(Roll::kFileName))
         MsgBox("The member list \"" + failure->file.Path().string() +
                "\" could not be read: " + failure->reason +
                ". It is left as it is, and nothing will be written over it until Rollkeep is "
@@ -170,8 +170,7 @@ void mainWindow::Event_Open() {
 }
 
 bool mainWindow::Event_CancelClose(bool) {
-    if (!Globals::gSearchOn && !Globals::saveListbox(memberList, "rkMemberList") &&
-        !mayCloseUnsaved())
+    if (!Globals::saveRoll(memberList) && !mayCloseUnsaved())
         return true;
     SetVisible(false);
     return false;
@@ -180,8 +179,8 @@ bool mainWindow::Event_CancelClose(bool) {
 void mainWindow::Event_Close() {
     // Saved once more as the window goes, unless the user chose to close
     // without saving.
-    if (!Globals::gSearchOn && !closingUnsaved_)
-        Globals::saveListbox(memberList, "rkMemberList");
+    if (!closingUnsaved_)
+        Globals::saveRoll(memberList);
 }
 
 bool mainWindow::mayCloseUnsaved() {
@@ -205,8 +204,8 @@ bool mainWindow::mayCloseUnsaved() {
 }
 
 void mainWindow::memberList_Open() {
-    for (int column = 0; column < 18; ++column)
-        memberList.SetHeading(column, kHeadings[column]);
+    for (int column = 0; column < kColumnCount; ++column)
+        memberList.SetHeading(column, kColumnHeadings[size_t(column)]);
 }
 
 bool mainWindow::memberList_CellBackgroundPaint(CellGraphics& g, int row, int) {
@@ -235,9 +234,8 @@ void mainWindow::Toolbar11_Open() {
 void mainWindow::Toolbar11_Action(ToolButton& item) {
     const std::string& name = item.Name;
     if (SameText(name, "Counts")) {
-        if (!Globals::gSearchOn)
-            Globals::saveListbox(memberList, "rkMemberList");
-        reportWindow::instance().Show();
+        Globals::saveRoll(memberList);
+        showCounts();
     } else if (SameText(name, "Print")) {
         PrintChecklist();
     } else if (SameText(name, "AddButton")) {

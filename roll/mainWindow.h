@@ -18,12 +18,15 @@
 
 enum class Column : int;
 struct ListFilter;
+struct NewMember;
+struct Notice;
 
 // The program's one working window: the member list with the search row above
 // it, and the record form of the selected member below it.
 class mainWindow : public Window {
 public:
     mainWindow();
+    ~mainWindow() override;
 
     // The shared instance, made (and opened: data folder, roll, paid/due pass)
     // when there is none.
@@ -171,13 +174,16 @@ private:
     void restoreOrPersistRoll();
     // Writes a field's text into the selected row, unless a new member is
     // being entered.
-    void writeLive(int column, std::string_view text);
-    // The header that opens every member e-mail: the member number and two line ends.
-    std::string mailHeader() const;
-    // Composes a message from the header and a template of the data folder
-    // and hands it to the mail script.
-    void sendTemplateMail(const std::string& recipient, std::string_view subject,
-                          std::string_view templateName);
+    void writeLive(Column column, std::string_view text);
+    // The new member as the form holds it.
+    NewMember newMemberFromForm() const;
+    // Asks whether to send an e-mail: true for "Send".
+    bool offerToSend(std::string_view question) const;
+    // The notice to the member the form shows, composed from its template in
+    // the data folder and handed to the mail script.
+    void sendNotice(const Notice& notice);
+    // Brings the counts of the rows shown forward.
+    void showCounts();
 
     bool closingUnsaved_ = false;
 };

@@ -1,8 +1,7 @@
 // Deleting members, showing the whole roll again, and finding members by name.
 
+#include "core/MemberRow.h"
 #include "platform/Dialogs.h"
-#include "platform/EventLoop.h"
-#include "platform/Text.h"
 #include "roll/Globals.h"
 #include "roll/MainMenuBar.h"
 #include "roll/mainWindow.h"
@@ -22,14 +21,13 @@ void mainWindow::DeleteMember() {
         return;
     memberList.RemoveRow(memberList.ListIndex());
     // While a filter is shown the row leaves only the list; the file keeps it.
-    if (!Globals::gSearchOn)
-        Globals::saveListbox(memberList, "rkMemberList");
+    Globals::saveRoll(memberList);
 }
 
 void mainWindow::ShowAllMembers() {
     // Whatever the list held and the file does not is given up for the file.
     memberList.DeleteAllRows();
-    Globals::loadListBox(memberList, "rkMemberList");
+    Globals::loadListBox(memberList, Roll::kFileName);
     infoLabel.SetText("Member Information");
     Globals::gSearchOn = false;
     if (MenuItem* saveData = MainMenuBar::instance().FindItem("SaveData"))
@@ -42,18 +40,9 @@ void mainWindow::ShowAllMembers() {
 }
 
 void mainWindow::doSearch() {
-    const std::string text = searchFld.Text();
-    const int length = Len(text);
-    // A last name anywhere in the list wins over any first name.
-    for (int column : {0, 1}) {
-        for (int row = 0; row < memberList.ListCount(); ++row) {
-            if (SameText(Left(memberList.Cell(row, column), length), text)) {
-                memberList.SetListIndex(row);
-                return;
-            }
-            EventLoop::Turn();
-        }
-    }
+    const int row = FindMemberByName(memberList.Rows(), searchFld.Text());
+    if (row >= 0)
+        memberList.SetListIndex(row);
 }
 
 void mainWindow::searchFld_KeyUp(std::string_view key) {

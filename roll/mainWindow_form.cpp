@@ -1,14 +1,11 @@
 // The record form: selecting a row fills the form, and every change of a field
 // goes straight into the selected row.
 
+#include "core/Column.h"
+#include "core/MemberRow.h"
 #include "platform/EventLoop.h"
-#include "platform/Text.h"
 #include "roll/Globals.h"
 #include "roll/mainWindow.h"
-
-namespace {
-const char* const kTypes[] = {"Individual", "Family", "Organization", "Other"};
-}  // namespace
 
 void mainWindow::memberList_Change() {
     if (memberList.SelCount() == 0) {
@@ -45,99 +42,97 @@ void mainWindow::memberList_Change() {
 // Each field is set in turn, and its change handler writes it back into the
 // row before the next one is set.
 void mainWindow::fillForm(int row) {
+    auto cell = [&](Column column) { return memberList.Cell(row, +column); };
     // While a new member is entered, the last name shown decides whether it
     // can be saved, also when the field already shows this row's last name
     // and so raises no change.
-    const std::string lastName = memberList.Cell(row, 0);
+    const std::string lastName = cell(Column::LastName);
     if (LastName.Text() == lastName)
         LastName_TextChange();
     else
         LastName.SetText(lastName);
-    firstName.SetText(memberList.Cell(row, 1));
-    memberID.SetText(memberList.Cell(row, 2));
-    EmailAddress.SetText(memberList.Cell(row, 3));
-    HomePhone.SetText(memberList.Cell(row, 4));
-    mobilePhone.SetText(memberList.Cell(row, 5));
-    streetAddress.SetText(memberList.Cell(row, 6));
-    cityFld.SetText(memberList.Cell(row, 7));
-    postalZip.SetText(memberList.Cell(row, 8));
-    provinceState.SetText(memberList.Cell(row, 9));
-    joinedFld.SetText(memberList.Cell(row, 10));
+    firstName.SetText(cell(Column::FirstName));
+    memberID.SetText(cell(Column::MemberID));
+    EmailAddress.SetText(cell(Column::Email));
+    HomePhone.SetText(cell(Column::HomePhone));
+    mobilePhone.SetText(cell(Column::MobilePhone));
+    streetAddress.SetText(cell(Column::Street));
+    cityFld.SetText(cell(Column::City));
+    postalZip.SetText(cell(Column::PostalCode));
+    provinceState.SetText(cell(Column::Province));
+    joinedFld.SetText(cell(Column::Joined));
 
     // A type matching no item leaves the box, and so the cell, as it was.
-    const std::string type = memberList.Cell(row, 11);
-    for (int item = 0; item < 4; ++item) {
-        if (!SameText(type, kTypes[item]))
-            continue;
+    const int item = MembershipTypeIndex(cell(Column::Type));
+    if (item >= 0) {
         // The item's own spelling goes into the row even when the box already
         // shows that item and so raises no change.
-        if (ComboBox1.Text() == kTypes[item])
+        if (ComboBox1.Text() == kMembershipTypes[size_t(item)])
             ComboBox1_TextChanged();
         else
             ComboBox1.SetListIndex(item);
-        break;
     }
 
-    companyFld.SetText(memberList.Cell(row, 12));
-    dueFld.SetText(memberList.Cell(row, 14));
-    notesFld.SetText(ReplaceAll(memberList.Cell(row, 16), "###", EndOfLine));
-    CheckBox1.SetValue(SameText(memberList.Cell(row, 17), "active"));
+    companyFld.SetText(cell(Column::Company));
+    dueFld.SetText(cell(Column::DueDate));
+    notesFld.SetText(NotesText(cell(Column::Notes)));
+    CheckBox1.SetValue(IsActiveStatus(cell(Column::Status)));
 }
 
-void mainWindow::writeLive(int column, std::string_view text) {
+void mainWindow::writeLive(Column column, std::string_view text) {
     const int row = memberList.ListIndex();
     if (row < 0 || Globals::gAddingMember)
         return;
-    memberList.SetCell(row, column, text);
+    memberList.SetCell(row, +column, text);
 }
 
 void mainWindow::LastName_TextChange() {
-    writeLive(0, LastName.Text());
+    writeLive(Column::LastName, LastName.Text());
     // While a new member is entered, a last name is all it takes to save.
     if (Globals::gAddingMember)
         saveBtn.SetEnabled(!LastName.Text().empty());
 }
 
 void mainWindow::firstName_TextChange() {
-    writeLive(1, firstName.Text());
+    writeLive(Column::FirstName, firstName.Text());
 }
 void mainWindow::memberID_TextChange() {
-    writeLive(2, memberID.Text());
+    writeLive(Column::MemberID, memberID.Text());
 }
 void mainWindow::EmailAddress_TextChange() {
-    writeLive(3, EmailAddress.Text());
+    writeLive(Column::Email, EmailAddress.Text());
 }
 void mainWindow::HomePhone_TextChange() {
-    writeLive(4, HomePhone.Text());
+    writeLive(Column::HomePhone, HomePhone.Text());
 }
 void mainWindow::mobilePhone_TextChange() {
-    writeLive(5, mobilePhone.Text());
+    writeLive(Column::MobilePhone, mobilePhone.Text());
 }
 void mainWindow::streetAddress_TextChange() {
-    writeLive(6, streetAddress.Text());
+    writeLive(Column::Street, streetAddress.Text());
 }
 void mainWindow::cityFld_TextChange() {
-    writeLive(7, cityFld.Text());
+    writeLive(Column::City, cityFld.Text());
 }
 void mainWindow::postalZip_TextChange() {
-    writeLive(8, postalZip.Text());
+    writeLive(Column::PostalCode, postalZip.Text());
 }
 void mainWindow::provinceState_TextChange() {
-    writeLive(9, provinceState.Text());
+    writeLive(Column::Province, provinceState.Text());
 }
 void mainWindow::joinedFld_TextChange() {
-    writeLive(10, joinedFld.Text());
+    writeLive(Column::Joined, joinedFld.Text());
 }
 void mainWindow::ComboBox1_TextChanged() {
-    writeLive(11, ComboBox1.Text());
+    writeLive(Column::Type, ComboBox1.Text());
 }
 void mainWindow::companyFld_TextChange() {
-    writeLive(12, companyFld.Text());
+    writeLive(Column::Company, companyFld.Text());
 }
 
 void mainWindow::notesFld_TextChange() {
     // No cell may hold a line end: notes keep theirs as "###".
-    writeLive(16, ReplaceAll(notesFld.Text(), EndOfLine, "###"));
+    writeLive(Column::Notes, NotesCell(notesFld.Text()));
 }
 
 void mainWindow::CheckBox1_Action() {
@@ -145,7 +140,7 @@ void mainWindow::CheckBox1_Action() {
     const int row = memberList.ListIndex();
     if (row < 0)
         return;
-    memberList.SetCell(row, 17, CheckBox1.Value() ? "Active" : "Inactive");
+    memberList.SetCell(row, +Column::Status, StatusText(CheckBox1.Value()));
 }
 
 void mainWindow::ClearFlds() {

@@ -2,8 +2,8 @@
 
 #include "core/Column.h"
 #include "core/DueRules.h"
-#include "core/RowTable.h"
 #include "platform/Date.h"
+#include "platform/RowTable.h"
 
 #include <gtest/gtest.h>
 #include <QDateTime>

@@ -4,7 +4,7 @@
 #include "core/Column.h"
 #include "core/MemberFile.h"
 #include "core/Roll.h"
-#include "core/RowTable.h"
+#include "platform/RowTable.h"
 #include "tests/support/TempDataFolder.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "core/MemberMail.h"
 #include "core/MemberNumber.h"
 #include "core/MemberRow.h"
-#include "core/RowTable.h"
+#include "platform/RowTable.h"
 #include "tests/support/TempDataFolder.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +38,7 @@ TEST_F(MemberRulesTest, NextMemberNumber) {
         EXPECT_TRUE(proposal.readable);
     }
     // A number typed over the proposal is what the next one follows.
-    ASSERT_TRUE(MemberNumber::Store(folder(), "7100"));
+    ASSERT_EQ(MemberNumber::Store(folder(), "7100"), std::nullopt);
     EXPECT_EQ(data.read("LastMemberNumber"), "7100");
     EXPECT_EQ(MemberNumber::Next(folder()).number, "7101");
 
@@ -47,7 +47,7 @@ TEST_F(MemberRulesTest, NextMemberNumber) {
     const auto unreadable = MemberNumber::Next(folder());
     EXPECT_FALSE(unreadable.readable);
     EXPECT_EQ(unreadable.number, "");
-    EXPECT_FALSE(MemberNumber::Store(folder(), "1"));
+    EXPECT_EQ(MemberNumber::Store(folder(), "1"), "Is a directory");
 }
 
 TEST_F(MemberRulesTest, NewMemberRow) {
@@ -93,6 +93,22 @@ TEST_F(MemberRulesTest, NewMemberRow) {
     EXPECT_TRUE(IsActiveStatus("ACTIVE"));
     EXPECT_FALSE(IsActiveStatus(""));
     EXPECT_FALSE(IsActiveStatus("Inactive"));
+}
+
+TEST_F(MemberRulesTest, FindByNameLastNamesFirst) {
+    RowTable rows(kColumnCount);
+    for (auto [last, first] :
+         {std::pair{"Smith", "Anna"}, {"Annersley", "Bob"}, {"Öberg", "Åsa"}}) {
+        rows.AddRow(last);
+        rows.SetCell(rows.LastIndex(), +Column::FirstName, first);
+    }
+    const struct {
+        const char* text;
+        int row;
+    } cases[] = {{"ann", 1}, {"AN", 1}, {"anna", 0}, {"öb", 2},
+                 {"ÅS", 2},  {"", 0},   {"x", -1},   {"Smithson", -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FindMemberByName(rows, c.text), c.row) << c.text;
 }
 
 TEST_F(MemberRulesTest, MailsAreHeaderAndTemplate) {

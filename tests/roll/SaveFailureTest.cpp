@@ -156,7 +156,7 @@ TEST_F(SaveFailureTest, ANumberFileThatCannotBeWrittenIsToldAndTheMemberStillSav
 }
 
 TEST_F(SaveFailureTest, NoSaveWritesTheRollWhileALoadFillsTheList) {
-    std::vector<Member> members(5000);
+    std::vector<Member> members(50000);
     for (size_t n = 0; n < members.size(); ++n)
         members[n].last = "Member" + std::to_string(n);
     writeRoll(members);
@@ -178,7 +178,7 @@ TEST_F(SaveFailureTest, NoSaveWritesTheRollWhileALoadFillsTheList) {
     ASSERT_GT(savesDuringLoad, 0) << "the list never painted during the load";
     EXPECT_EQ(written, 0);
     EXPECT_EQ(data.read("rkMemberList"), stored);
-    EXPECT_EQ(main.memberList.ListCount(), 5000);
+    EXPECT_EQ(main.memberList.ListCount(), 50000);
     EXPECT_TRUE(Globals::saveListbox(main.memberList, "rkMemberList"));
 }
 

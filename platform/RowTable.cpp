@@ -1,4 +1,4 @@
-#include "core/RowTable.h"
+#include "platform/RowTable.h"
 
 #include <algorithm>
 #include <cstring>
@@ -187,6 +187,8 @@ void RowTable::RemoveRow(int row) {
     else if (row == lastIndex_)
         lastIndex_ = -1;
     changes_.RowRemoved(row);
+    if (RowRemoved)
+        RowRemoved(row);
 }
 
 void RowTable::Clear() {
@@ -197,6 +199,8 @@ void RowTable::Clear() {
     removedCount_ = 0;
     lastIndex_ = -1;
     changes_.EverythingChanged();
+    if (Cleared)
+        Cleared();
 }
 
 void RowTable::Reorder(const std::vector<int>& order) {

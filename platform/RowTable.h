@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/RowChanges.h"
+#include "platform/RowChanges.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -44,6 +45,12 @@ public:
 
     // What changed since whoever shows the rows last caught up.
     RowChanges& Changes() { return changes_; }
+    const RowChanges& Changes() const { return changes_; }
+
+    // Told at once, whoever removes the rows, for whoever keeps row numbers
+    // (a list's selection): one row removed, or all of them.
+    std::function<void(int row)> RowRemoved;
+    std::function<void()> Cleared;
 
     // Bytes held by the rows, for benchmarks.
     size_t HeapBytes() const;

@@ -1,7 +1,7 @@
 // The row store under the member list: cells kept byte for byte, removals
 // and reorders followed, and the changes told in batches.
 
-#include "core/RowTable.h"
+#include "platform/RowTable.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,4 +1,4 @@
-#include "core/RowChanges.h"
+#include "platform/RowChanges.h"
 
 namespace {
 
