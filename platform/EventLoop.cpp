@@ -8,11 +8,11 @@ namespace {
 
 constexpr qint64 kSliceMilliseconds = 5;
 // Reading the clock costs more than the rest of a turn together; a loop calls
-// Turn() at least this often per slice, so reading it on every 16th call only
-// delays a turn by a few calls' work.
-constexpr unsigned kCallsPerClockReading = 16;
+// Turn() far more often than this per slice (a loop over cells does a few
+// nanoseconds of work between calls), so reading it on every 64th call only
+// delays a turn by a few microseconds.
+constexpr unsigned kCallsPerClockReading = 64;
 
-unsigned callsSinceClockReading = 0;
 QElapsedTimer sinceLastProcessing;
 
 }  // namespace
@@ -22,10 +22,10 @@ int EventLoop::PaintPreparationEventType() {
     return type;
 }
 
-void EventLoop::Turn() {
-    if (++callsSinceClockReading < kCallsPerClockReading)
-        return;
-    callsSinceClockReading = 0;
+unsigned EventLoop::detail::callsUntilClockReading = kCallsPerClockReading;
+
+void EventLoop::detail::TurnOnClockReading() {
+    callsUntilClockReading = kCallsPerClockReading;
     if (!QCoreApplication::instance())
         return;
     if (sinceLastProcessing.isValid() && sinceLastProcessing.elapsed() < kSliceMilliseconds)

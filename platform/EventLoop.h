@@ -8,12 +8,25 @@ namespace EventLoop {
 // clicks, key presses, timers, sockets, quit requests and every other queued
 // call wait until the handler that loops has returned to the event loop, so
 // nothing can change the rows under the loop or free its window.
-void Turn();
+inline void Turn();
 
 // The type of event a turn delivers before painting, besides Qt's own paint
 // requests: an object that must bring what it shows up to date before the
 // window paints (a list telling its view of the rows a loop added) posts
 // itself one of these instead of a queued call, which a turn holds back.
 int PaintPreparationEventType();
+
+namespace detail {
+// Counts the calls down to the next look at the clock.
+extern unsigned callsUntilClockReading;
+void TurnOnClockReading();
+}  // namespace detail
+
+// Loops call this after every cell, so the common case is a count inlined
+// into the loop; only every so many calls is the clock read.
+inline void Turn() {
+    if (--detail::callsUntilClockReading == 0)
+        detail::TurnOnClockReading();
+}
 
 }  // namespace EventLoop
