@@ -30,7 +30,6 @@ bool mainWindow::_PrintCheck_Action() {
 // While a filter is shown the list is only part of the roll, which must not
 // be written over the whole one.
 bool mainWindow::_SaveData_Action() {
-    if (!Globals::gSearchOn)
-        Globals::saveListbox(memberList, "rkMemberList");
+    Globals::saveRoll(memberList);
     return true;
 }
