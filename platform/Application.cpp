@@ -214,6 +214,11 @@ FolderItem Application::ExecutableFile() {
     return FolderItem(QCoreApplication::applicationFilePath().toStdString());
 }
 
+FolderItem Application::ResourcesFolder() {
+    // The executable lives in bin/, and Resources/ is beside bin/.
+    return ExecutableFile().Parent().Parent().Child("Resources");
+}
+
 Application* Application::Current() {
     return current;
 }

@@ -31,6 +31,10 @@ public:
 
     // The running program's executable file.
     static FolderItem ExecutableFile();
+    // The folder of the program's own files (the mail script, the pictures):
+    // "Resources" beside the folder of the executable, found again on every
+    // call.
+    static FolderItem ResourcesFolder();
     static Application* Current();
 
 protected:

@@ -1,20 +1,24 @@
 #include "platform/Date.h"
 
-#include <QDate>
+#include <QDateTime>
 #include <cstdio>
 #include <optional>
 
 namespace {
 
-std::optional<QDateTime>& fixedNow() {
-    static std::optional<QDateTime> now;
+std::optional<Clock::Moment>& fixedNow() {
+    static std::optional<Clock::Moment> now;
     return now;
+}
+
+QDateTime toQt(Clock::Moment moment) {
+    return QDateTime::fromMSecsSinceEpoch(moment.time_since_epoch().count());
 }
 
 }  // namespace
 
 Date::Date() {
-    const QDate today = Clock::Now().date();
+    const QDate today = toQt(Clock::Now()).toLocalTime().date();
     year_ = today.year();
     month_ = today.month();
     day_ = today.day();
@@ -38,14 +42,20 @@ std::string Date::ShortDate() const {
 
 namespace Clock {
 
-QDateTime Now() {
+Moment Now() {
     if (const auto& fixed = fixedNow())
-        return fixed->toLocalTime();
-    return QDateTime::currentDateTime();
+        return *fixed;
+    return std::chrono::time_point_cast<std::chrono::milliseconds>(
+        std::chrono::system_clock::now());
 }
 
-void SetFixed(const QDateTime& now) {
+void SetFixed(Moment now) {
     fixedNow() = now;
+}
+
+void SetFixed(int year, int month, int day, int hour, int minute) {
+    const QDateTime local(QDate(year, month, day), QTime(hour, minute));
+    fixedNow() = Moment(std::chrono::milliseconds(local.toMSecsSinceEpoch()));
 }
 
 void Reset() {

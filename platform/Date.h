@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDateTime>
+#include <chrono>
 #include <string>
 
 // A calendar date. A new Date is now, in local time, as the program's clock
@@ -28,8 +28,12 @@ private:
 
 // The one source of "now" for the whole program.
 namespace Clock {
-QDateTime Now();
-// Fixes "now" until Reset(); for tests.
-void SetFixed(const QDateTime& now);
+// To the millisecond, which reaches far enough back for any year a date may name.
+using Moment = std::chrono::sys_time<std::chrono::milliseconds>;
+Moment Now();
+// Fix "now" until Reset(); for tests. A moment is the same everywhere; a date
+// and time are read in local time.
+void SetFixed(Moment now);
+void SetFixed(int year, int month, int day, int hour = 0, int minute = 0);
 void Reset();
 }  // namespace Clock

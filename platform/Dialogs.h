@@ -24,7 +24,7 @@ public:
     enum IconKind { NoteIcon = 0, CautionIcon = 1, StopIcon = 2, QuestionIcon = 3 };
     enum class Button { Action, Cancel };
 
-    int Icon = NoteIcon;
+    IconKind Icon = NoteIcon;
     std::string Message;
     std::string Explanation;
     std::string ActionCaption = "OK";

@@ -6,12 +6,7 @@
 #include <QFile>
 
 Picture LoadResourcePicture(std::string_view name) {
-    // The executable lives in bin/, and Resources/ is beside bin/.
-    const FolderItem file = Application::ExecutableFile()
-                                .Parent()
-                                .Parent()
-                                .Child("Resources")
-                                .Child(std::string(name) + ".png");
+    const FolderItem file = Application::ResourcesFolder().Child(std::string(name) + ".png");
     QPixmap pixmap;
     if (!pixmap.load(QFile::decodeName(file.Path().c_str())))
         return {};

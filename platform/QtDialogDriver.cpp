@@ -24,7 +24,7 @@ QString documentsFolder() {
     return QDir(documents).exists() ? documents : QDir::homePath();
 }
 
-QMessageBox::Icon messageIcon(int icon) {
+QMessageBox::Icon messageIcon(MessageDialog::IconKind icon) {
     switch (icon) {
         case MessageDialog::CautionIcon:
             return QMessageBox::Warning;

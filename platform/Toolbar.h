@@ -17,10 +17,10 @@ class QMenu;
 // One button of a toolbar.
 class ToolButton {
 public:
-    enum Style { PushButtonStyle = 0, DropDownStyle = 3, FlexibleSpaceStyle = 6 };
+    enum StyleKind { PushButtonStyle = 0, DropDownStyle = 3, FlexibleSpaceStyle = 6 };
 
     std::string Name;
-    int Style = PushButtonStyle;
+    StyleKind Style = PushButtonStyle;
     std::string Caption;
     std::string HelpTag;
     Picture Icon;

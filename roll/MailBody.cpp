@@ -26,10 +26,7 @@ std::string MailBody(const std::vector<std::string>& message) {
         tellFailure("the message is too long for a mail link");
         return {};
     }
-    // Found again on every call: the application folder is the one two levels
-    // above the executable.
-    const FolderItem script =
-        Application::ExecutableFile().Parent().Parent().Child("Resources").Child("MailBody.scpt");
+    const FolderItem script = Application::ResourcesFolder().Child("MailBody.scpt");
     const ScriptResult result = RunScript(script, message);
     if (!result.succeeded) {
         // The script says what went wrong on its output, when it got that far.

@@ -17,8 +17,9 @@ Toolbar1::Toolbar1(std::string name)
       ShowAllMembers(appendButton("ShowAllMembers", ToolButton::PushButtonStyle, "Show All Members",
                                   "Show all members in list", groupclipartusergroup43())) {}
 
-ToolButton* Toolbar1::appendButton(std::string_view name, int style, std::string_view caption,
-                                   std::string_view helpTag, const Picture& icon) {
+ToolButton* Toolbar1::appendButton(std::string_view name, ToolButton::StyleKind style,
+                                   std::string_view caption, std::string_view helpTag,
+                                   const Picture& icon) {
     auto button = std::make_unique<ToolButton>();
     button->Name = name;
     button->Style = style;

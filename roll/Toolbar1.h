@@ -15,6 +15,7 @@ public:
     ToolButton* ShowAllMembers;
 
 private:
-    ToolButton* appendButton(std::string_view name, int style, std::string_view caption,
-                             std::string_view helpTag, const Picture& icon);
+    ToolButton* appendButton(std::string_view name, ToolButton::StyleKind style,
+                             std::string_view caption, std::string_view helpTag,
+                             const Picture& icon);
 };

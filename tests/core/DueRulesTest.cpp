@@ -6,13 +6,12 @@
 #include "platform/RowTable.h"
 
 #include <gtest/gtest.h>
-#include <QDateTime>
 
 namespace {
 
 class DueRulesTest : public ::testing::Test {
 protected:
-    DueRulesTest() { Clock::SetFixed(QDateTime(QDate(2026, 6, 15), QTime(10, 0))); }
+    DueRulesTest() { Clock::SetFixed(2026, 6, 15, 10, 0); }
     ~DueRulesTest() override { Clock::Reset(); }
 
     // A row with the due date and year paid, and "Paid/Due" marked unset.

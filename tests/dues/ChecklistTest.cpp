@@ -223,7 +223,7 @@ TEST_F(ChecklistTest, TitleCarriesTheDayTheCommandStarted) {
     auto recording = std::make_shared<Recording>();
     dialogs.AnswerPrint([recording](PrinterSetup&) {
         // Midnight passes while the print dialog is open.
-        Clock::SetFixed(QDateTime(QDate(2026, 6, 16), QTime(0, 1)));
+        Clock::SetFixed(2026, 6, 16, 0, 1);
         return std::make_unique<RecordingGraphics>(recording);
     });
     main.PrintChecklist();

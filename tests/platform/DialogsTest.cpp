@@ -198,7 +198,7 @@ TEST_F(QtDialogs, ACancelButtonWithItsOwnCaptionIsPressedOnlyOnPurpose) {
 }
 
 TEST_F(QtDialogs, NotesShowTheirIconAndOneButton) {
-    const std::pair<int, QMessageBox::Icon> icons[] = {
+    const std::pair<MessageDialog::IconKind, QMessageBox::Icon> icons[] = {
         {MessageDialog::NoteIcon, QMessageBox::Information},
         {MessageDialog::CautionIcon, QMessageBox::Warning},
         {MessageDialog::StopIcon, QMessageBox::Critical},

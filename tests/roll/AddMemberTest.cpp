@@ -71,12 +71,12 @@ TEST_F(AddMemberTest, ProposesTodayAndTheSameDayNextYear) {
     EXPECT_EQ(main.joinedFld.Text(), "2026-06-15");
     EXPECT_EQ(main.dueFld.Text(), "2027-06-15");
 
-    Clock::SetFixed(QDateTime(QDate(2026, 1, 5), QTime(23, 59)));
+    Clock::SetFixed(2026, 1, 5, 23, 59);
     addMember(main);
     EXPECT_EQ(main.joinedFld.Text(), "2026-01-05");
     EXPECT_EQ(main.dueFld.Text(), "2027-01-05");
 
-    Clock::SetFixed(QDateTime(QDate(2028, 2, 29), QTime(9, 0)));
+    Clock::SetFixed(2028, 2, 29, 9, 0);
     addMember(main);
     EXPECT_EQ(main.joinedFld.Text(), "2028-02-29");
     EXPECT_EQ(main.dueFld.Text(), "2029-02-28");
@@ -343,7 +343,7 @@ TEST_F(AddMemberTest, NewMemberPaysAndFallsDueByItsProposedDates) {
     main.Close();
 
     // A year and a half later the renewed membership falls due.
-    Clock::SetFixed(QDateTime(QDate(2028, 7, 1), QTime(10, 0)));
+    Clock::SetFixed(2028, 7, 1, 10, 0);
     mainWindow& again = open();
     ASSERT_EQ(again.memberList.ListCount(), 1);
     EXPECT_EQ(again.memberList.Cell(0, 14), "2028-06-15");

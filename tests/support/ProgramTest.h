@@ -22,7 +22,7 @@
 class ProgramTest : public ::testing::Test {
 protected:
     ProgramTest() : dialogs(ScriptedDialogs::Install()) {
-        Clock::SetFixed(QDateTime(QDate(2026, 6, 15), QTime(10, 0)));
+        Clock::SetFixed(2026, 6, 15, 10, 0);
         Globals::gProgramDataFolder = FolderItem();
         Globals::gSearchOn = false;
         Globals::gAddingMember = false;
