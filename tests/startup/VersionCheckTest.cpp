@@ -294,9 +294,8 @@ TEST_F(HandOverTest, TheHandOverGoesAheadWhileTheNoticeIsUpAndTheNoticeStaysInFr
 
 TEST_F(VersionCheckTest, AQuitWhileTheNoticeIsUpEndsItAsCancelledAndThenQuits) {
     // The whole program through its own event loop, as the quit depends on
-    // knowing that a handler still waits below it.
-    qputenv("ROLLKEEP_INSTANCE_NAME",
-            QStringLiteral("rollkeep-test-%1").arg(QCoreApplication::applicationPid()).toUtf8());
+    // knowing that a handler still waits below it. The test's own data folder
+    // keeps it apart from any other copy.
     server.Answer("Rollkeep\n1.0.1\nnotes");
     QTimer deadline;
     deadline.setSingleShot(true);
@@ -313,7 +312,6 @@ TEST_F(VersionCheckTest, AQuitWhileTheNoticeIsUpEndsItAsCancelledAndThenQuits) {
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(app.Run(), 0);
-    qunsetenv("ROLLKEEP_INSTANCE_NAME");
     EXPECT_LT(clock.elapsed(), 2000);
     EXPECT_TRUE(fileThereWhileAsked);
     // Cancelled: no browser; the handler finished its last step.
