@@ -1,6 +1,7 @@
 #include "platform/Canvas.h"
 
 #include <QPainter>
+#include <QWidget>
 
 namespace {
 

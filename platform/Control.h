@@ -1,10 +1,13 @@
 #pragma once
 
-#include <QPointer>
-#include <QWidget>
+#include "platform/ObjectGuard.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
+
+class QObject;
+class QWidget;
 
 // The program's side of one control on a window. The window's widget tree owns
 // the widget; the control owns the connections that raise its events, so no
@@ -29,7 +32,9 @@ public:
     void SetBold(bool bold);
     void SetItalic(bool italic);
 
-    QWidget* widget() const { return widget_; }
+    // The control's widget, for the platform's own code; null once its
+    // window has torn it down.
+    QWidget* widget() const;
 
 protected:
     // Takes the newly made widget, not yet placed on a window.
@@ -39,7 +44,7 @@ protected:
 
 private:
     std::string name_;
-    QPointer<QWidget> widget_;
+    ObjectGuard widget_;
     std::unique_ptr<QObject> context_;
 };
 

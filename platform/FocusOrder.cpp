@@ -2,6 +2,8 @@
 
 #include "platform/Control.h"
 
+#include <QWidget>
+
 void SetFocusOrder(std::initializer_list<Control*> controls) {
     const Control* previous = nullptr;
     for (const Control* control : controls) {

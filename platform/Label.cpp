@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QStyle>
+#include <QWidget>
 #include <algorithm>
 
 namespace {

@@ -130,14 +130,16 @@ Listbox::Listbox(std::string name, int columnCount)
     rows_.Changes().Changed = [this] { model_->changed(); };
     rows_.RowRemoved = [this](int row) { rowRemoved(row); };
     rows_.Cleared = [this] { rowsCleared(); };
-    selectionConnection_ =
-        QObject::connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, context(),
-                         [this] { viewSelectionChanged(); });
+    QObject::connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, context(),
+                     [this] { viewSelectionChanged(); });
 }
 
 Listbox::~Listbox() {
-    QObject::disconnect(selectionConnection_);
+    // Letting go of the model below changes the selection, which must no
+    // longer reach a list being destroyed. (A view already gone took its
+    // selection and the connection with it.)
     if (QTableView* table = view()) {
+        QObject::disconnect(table->selectionModel(), nullptr, context(), nullptr);
         delegate_->detach();
         table->setModel(nullptr);
     }

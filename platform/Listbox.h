@@ -100,5 +100,4 @@ private:
     bool syncingView_ = false;
     std::unique_ptr<ListboxModel> model_;
     ListboxDelegate* delegate_;
-    QMetaObject::Connection selectionConnection_;
 };

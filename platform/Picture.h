@@ -1,21 +1,25 @@
 #pragma once
 
-#include <QPixmap>
+#include <memory>
 #include <string_view>
 
-// A picture loaded from the application's Resources folder.
+class QPixmap;
+
+// A picture loaded from the application's Resources folder. Copies share the
+// one image.
 class Picture {
 public:
     Picture() = default;
-    explicit Picture(QPixmap pixmap) : pixmap_(std::move(pixmap)) {}
+    explicit Picture(const QPixmap& pixmap);
 
-    bool IsNull() const { return pixmap_.isNull(); }
-    int Width() const { return pixmap_.width(); }
-    int Height() const { return pixmap_.height(); }
-    const QPixmap& pixmap() const { return pixmap_; }
+    bool IsNull() const;
+    int Width() const;
+    int Height() const;
+    // For the platform's own drawing; an empty pixmap for a null picture.
+    const QPixmap& pixmap() const;
 
 private:
-    QPixmap pixmap_;
+    std::shared_ptr<const QPixmap> pixmap_;
 };
 
 // Loads "<name>.png" from the Resources folder beside the program (the folder

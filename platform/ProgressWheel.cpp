@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QTimer>
+#include <QWidget>
 
 namespace {
 

@@ -4,6 +4,8 @@
 
 #include "platform/Control.h"
 
+#include <QWidget>
+
 inline Qt::Alignment toQtAlignment(Align alignment) {
     switch (alignment) {
         case Align::Center:

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabWidget>
+#include <QWidget>
 
 namespace {
 

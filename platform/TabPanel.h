@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+class QPoint;
+
 // Panels behind tabs, one shown at a time. Controls are placed on a panel
 // through Window::Add.
 class TabPanel : public Control {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalBlocker>
+#include <QWidget>
 #include <algorithm>
 
 namespace {

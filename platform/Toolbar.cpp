@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QIcon>
 #include <QMenu>
+#include <QToolBar>
 #include <QToolButton>
 
 namespace {
@@ -33,26 +34,34 @@ void setHelpTag(QWidget* button, const ToolButton& item) {
 
 }  // namespace
 
+QAction* ToolButton::action() const {
+    return static_cast<QAction*>(action_.get());
+}
+
 void ToolButton::SetEnabled(bool enabled) {
     enabled_ = enabled;
-    if (action_)
-        action_->setEnabled(enabled);
+    if (QAction* shown = action())
+        shown->setEnabled(enabled);
 }
 
 Toolbar::Toolbar(std::string name)
     : name_(std::move(name)), toolBar_(new QToolBar), context_(std::make_unique<QObject>()) {
-    toolBar_->setObjectName(toQString(name_));
-    toolBar_->setMovable(false);
-    toolBar_->setFloatable(false);
-    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
-    toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolBar_->setIconSize(QSize(32, 32));
+    toolBar()->setObjectName(toQString(name_));
+    toolBar()->setMovable(false);
+    toolBar()->setFloatable(false);
+    toolBar()->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar()->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolBar()->setIconSize(QSize(32, 32));
+}
+
+QToolBar* Toolbar::toolBar() const {
+    return static_cast<QToolBar*>(toolBar_.get());
 }
 
 Toolbar::~Toolbar() {
     context_.reset();
-    if (toolBar_ && !toolBar_->parent())
-        delete toolBar_.data();
+    if (QToolBar* own = toolBar(); own && !own->parent())
+        delete own;
 }
 
 ToolButton& Toolbar::Append(std::unique_ptr<ToolButton> button) {
@@ -65,20 +74,20 @@ ToolButton& Toolbar::Append(std::unique_ptr<ToolButton> button) {
             auto* space = new QWidget;
             space->setObjectName(toQString(appended.Name));
             space->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-            appended.action_ = toolBar_->addWidget(space);
+            appended.action_ = toolBar()->addWidget(space);
             break;
         }
         default:
             appendPushButton(appended);
             break;
     }
-    if (appended.action_)
-        appended.action_->setEnabled(appended.Enabled());
+    if (appended.action())
+        appended.action()->setEnabled(appended.Enabled());
     return appended;
 }
 
 void Toolbar::appendPushButton(ToolButton& button) {
-    QAction* action = toolBar_->addAction(buttonIcon(button), toQString(button.Caption));
+    QAction* action = toolBar()->addAction(buttonIcon(button), toQString(button.Caption));
     action->setObjectName(toQString(button.Name));
     action->setToolTip(toQString(button.HelpTag));
     QObject::connect(action, &QAction::triggered, context_.get(), [this, &button] {
@@ -86,7 +95,7 @@ void Toolbar::appendPushButton(ToolButton& button) {
             Action(button);
     });
     button.action_ = action;
-    setHelpTag(toolBar_->widgetForAction(action), button);
+    setHelpTag(toolBar()->widgetForAction(action), button);
 }
 
 // A drop-down button is a button in its own right with a menu on its arrow,
@@ -94,8 +103,8 @@ void Toolbar::appendPushButton(ToolButton& button) {
 void Toolbar::appendDropDown(ToolButton& button) {
     auto* toolButton = new QToolButton;
     toolButton->setObjectName(toQString(button.Name));
-    toolButton->setToolButtonStyle(toolBar_->toolButtonStyle());
-    toolButton->setIconSize(toolBar_->iconSize());
+    toolButton->setToolButtonStyle(toolBar()->toolButtonStyle());
+    toolButton->setIconSize(toolBar()->iconSize());
     toolButton->setAutoRaise(true);
 
     auto* click = new QAction(buttonIcon(button), toQString(button.Caption), toolButton);
@@ -112,7 +121,7 @@ void Toolbar::appendDropDown(ToolButton& button) {
     toolButton->setMenu(&menu);
     toolButton->setPopupMode(QToolButton::MenuButtonPopup);
 
-    button.action_ = toolBar_->addWidget(toolButton);
+    button.action_ = toolBar()->addWidget(toolButton);
 }
 
 void Toolbar::fillMenu(QMenu& menu, MenuItem& item, ToolButton& button) {

@@ -1,18 +1,19 @@
 #pragma once
 
 #include "platform/MenuItem.h"
+#include "platform/ObjectGuard.h"
 #include "platform/Picture.h"
 
-#include <QAction>
-#include <QPointer>
-#include <QToolBar>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class QAction;
 class QMenu;
+class QObject;
+class QToolBar;
 
 // One button of a toolbar.
 class ToolButton {
@@ -31,13 +32,13 @@ public:
     void SetEnabled(bool enabled);
 
     // The toolbar's action for this button, once appended.
-    QAction* action() const { return action_; }
+    QAction* action() const;
 
 private:
     friend class Toolbar;
     bool enabled_ = true;
     // Gone once the window holding the toolbar is.
-    QPointer<QAction> action_;
+    ObjectGuard action_;
 };
 
 // A window's toolbar: buttons with icons and captions, from left to right.
@@ -58,7 +59,7 @@ public:
     // A choice from a drop-down button's menu.
     std::function<void(ToolButton& item, MenuItem& hitItem)> DropDownMenuAction;
 
-    QToolBar* toolBar() const { return toolBar_; }
+    QToolBar* toolBar() const;
 
 private:
     void appendPushButton(ToolButton& button);
@@ -67,7 +68,7 @@ private:
 
     std::string name_;
     // The window that shows the toolbar owns it; until then we do.
-    QPointer<QToolBar> toolBar_;
+    ObjectGuard toolBar_;
     // Receiver of the buttons' connections, so none reaches a toolbar that is gone.
     std::unique_ptr<QObject> context_;
     std::vector<std::unique_ptr<ToolButton>> buttons_;

@@ -4,7 +4,7 @@
 #include "platform/Listbox.h"
 #include "platform/RowTable.h"
 
-#include <QDebug>
+#include <cstdio>
 
 namespace {
 
@@ -15,7 +15,8 @@ bool reported(const MemberFile::SaveResult& result) {
         case Outcome::Filtered:
             return true;
         case Outcome::Refused:
-            qWarning("Rollkeep: \"%s\" %s.", result.file.Path().c_str(), result.reason.c_str());
+            std::fprintf(stderr, "Rollkeep: \"%s\" %s.\n", result.file.Path().c_str(),
+                         result.reason.c_str());
             return false;
         case Outcome::Failed:
             ReportWriteFailure(result.file, result.reason);

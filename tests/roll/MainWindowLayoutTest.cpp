@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QTableView>
 #include <QTest>
+#include <QToolBar>
+#include <QWidget>
 
 namespace {
 
