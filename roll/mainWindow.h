@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Column.h"
 #include "platform/Canvas.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
@@ -16,7 +17,6 @@
 #include <string>
 #include <string_view>
 
-enum class Column : int;
 struct ListFilter;
 struct NewMember;
 struct Notice;
@@ -37,7 +37,7 @@ public:
     TextField searchFld{"searchFld"};
     PushButton PushButton1{"PushButton1", "Search Names"};
     Label infoLabel{"infoLabel", "Member Information"};
-    Listbox memberList{"memberList", 18};
+    Listbox memberList{"memberList", kColumnCount};
     Label Label19{"Label19", "Members Listed:"};
     TextField memberCountFld{"memberCountFld"};
 
