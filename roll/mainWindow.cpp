@@ -32,7 +32,10 @@ mainWindow::mainWindow() {
 }
 
 mainWindow::~mainWindow() {
-    Globals::gRollLoaded = nullptr;
+    // A closed window can go after the next one was made, whose hook stays.
+    const mainWindow* shown = existing();
+    if (!shown || shown == this)
+        Globals::gRollLoaded = nullptr;
 }
 
 void mainWindow::buildLayout() {

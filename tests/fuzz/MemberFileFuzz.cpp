@@ -5,8 +5,8 @@
 
 #include "core/Column.h"
 #include "core/MemberFile.h"
-#include "core/RowTable.h"
 #include "platform/Files.h"
+#include "platform/RowTable.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -199,6 +199,12 @@ TEST_F(MemberFileTest, MainWindowMadeAgainReloadsWhatWasSaved) {
     EXPECT_FALSE(Globals::gSearchOn);
     EXPECT_FALSE(Globals::gAddingMember);
     EXPECT_EQ(second.memberCountFld.Text(), "2");
+
+    // The first window going for good leaves the count to the second.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    writeRoll({{.last = "Adams"}, {.last = "Baker"}, {.last = "Clark"}});
+    Globals::loadListBox(second.memberList, "rkMemberList");
+    EXPECT_EQ(second.memberCountFld.Text(), "3");
 }
 
 TEST_F(MemberFileTest, SaveReportsWhetherTheFileHoldsTheList) {
