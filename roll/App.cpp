@@ -3,13 +3,6 @@
 #include "roll/Globals.h"
 #include "roll/MainMenuBar.h"
 #include "roll/mainWindow.h"
-#include "startup/SplashWindow.h"
-
-void App::Event_Open() {
-    Globals::gAppOpening = true;
-    // The splash hands over to the main window itself.
-    SplashWindow::instance().Show();
-}
 
 void App::Event_Activate() {
     if (Globals::gAppOpening)
