@@ -252,12 +252,14 @@ TEST(ListboxSort, StableIgnoringCaseAndSelectionFollows) {
     EXPECT_EQ(list.ListIndex(), 3);
 }
 
-// Names as a roll holds them, each in a row of its own.
-std::vector<std::string> sortedNames(std::vector<std::string> names) {
+// Names sorted as the list sorts them under the given language.
+std::vector<std::string> sortedNames(const QLocale& locale, std::vector<std::string> names) {
+    QLocale::setDefault(locale);
     Listbox list("list");
     for (const std::string& name : names)
         list.AddRow(name);
     list.SortByColumn(0);
+    QLocale::setDefault(QLocale::system());
     return column(list, 0);
 }
 
@@ -265,22 +267,17 @@ TEST(ListboxSort, FollowsTheUsersLanguageNotTheCharacterCodes) {
     const std::vector<std::string> names = {"Zimmermann", "Żak",   "Müller", "Nash",   "Şahin",
                                             "Öztürk",     "Åberg", "miller", "Miller", "Olsen",
                                             "Østergaard", "Adams", "Smith",  "Ziegler"};
+    // Case is ignored, so the two Millers keep their order.
     const std::vector<std::string> english = {"Åberg", "Adams", "miller",     "Miller",    "Müller",
                                               "Nash",  "Olsen", "Østergaard", "Öztürk",    "Şahin",
                                               "Smith", "Żak",   "Ziegler",    "Zimmermann"};
     for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
-                                  QLocale(QLocale::German, QLocale::Germany), QLocale::c()}) {
-        QLocale::setDefault(locale);
-        const std::vector<std::string> sorted = sortedNames(names);
-        QLocale::setDefault(QLocale::system());
-        // Case is ignored, so the two Millers keep their order.
-        EXPECT_EQ(sorted, english) << locale.name().toStdString();
-    }
+                                  QLocale(QLocale::German, QLocale::Germany), QLocale::c()})
+        EXPECT_EQ(sortedNames(locale, names), english) << locale.name().toStdString();
     // A Swede finds the letters that end the alphabet at its end.
-    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
-    const std::vector<std::string> swedish = sortedNames({"Åberg", "Zimmermann", "Adams"});
-    QLocale::setDefault(QLocale::system());
-    EXPECT_EQ(swedish, (std::vector<std::string>{"Adams", "Zimmermann", "Åberg"}));
+    EXPECT_EQ(
+        sortedNames(QLocale(QLocale::Swedish, QLocale::Sweden), {"Åberg", "Zimmermann", "Adams"}),
+        (std::vector<std::string>{"Adams", "Zimmermann", "Åberg"}));
 }
 
 TEST(ListboxSort, SortsWhatRemainsAfterRemovals) {

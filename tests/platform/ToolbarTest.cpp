@@ -187,7 +187,6 @@ TEST(Toolbar, StaysOnItsWindowWhateverTheUserClicks) {
     window.show();
 
     QToolBar* bar = toolbar.toolBar();
-    EXPECT_FALSE(bar->isMovable());
     EXPECT_FALSE(bar->isFloatable());
     // A right-click opens nothing from which it could be hidden.
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),

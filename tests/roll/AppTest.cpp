@@ -11,16 +11,9 @@ namespace {
 
 using AppTest = StartUpTest;
 
-TEST_F(AppTest, OpenShowsTheSplashAndItsHandOverTheMainWindow) {
+TEST_F(AppTest, OpenHandsOverToTheMainWindow) {
     writeRoll({{.last = "Adams"}});
-    app.Event_Open();
-    EXPECT_TRUE(Globals::gAppOpening);
-    ASSERT_NE(SplashWindow::existing(), nullptr);
-    EXPECT_TRUE(SplashWindow::existing()->Visible());
-    EXPECT_EQ(mainWindow::existing(), nullptr);
-
-    SplashWindow::existing()->Timer1_Action();
-    EXPECT_EQ(SplashWindow::existing(), nullptr);
+    startUp(app);
     mainWindow* main = mainWindow::existing();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->Visible());

@@ -134,13 +134,8 @@ TEST_F(MailHandOffTest, AMailProgramThatStaysOpenDoesNotHoldTheProgram) {
 }
 
 TEST_F(MailHandOffTest, AFailedHandOffIsToldWithItsReason) {
-    {
-        const MailCatcher mail(MailCatcher::Behaviour::Fails);
-        MailBody({"ann@example.org", "Hello", "Body"});
-        EXPECT_EQ(mail.mails().size(), 1u);
-    }
-    {
-        const MailCatcher mail(MailCatcher::Behaviour::Missing);
+    for (const auto behaviour : {MailCatcher::Behaviour::Fails, MailCatcher::Behaviour::Missing}) {
+        const MailCatcher mail(behaviour);
         MailBody({"ann@example.org", "Hello", "Body"});
     }
     EXPECT_EQ(dialogs.messages(),

@@ -12,7 +12,6 @@
 #include <QThread>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -20,15 +19,14 @@ namespace {
 constexpr int kMembers = 3000;
 
 std::string readFile(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
 void writeFile(const QString& path, const std::string& bytes) {
-    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
-    out << bytes;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
 // A roll of which the paid/due pass changes many rows, so the roll it writes
@@ -38,27 +36,12 @@ std::string makeRoll() {
     std::string roll;
     for (int n = 0; n < kMembers; ++n) {
         const bool lapsed = random() % 2 == 0;
-        const std::string cells[18] = {"Member" + std::to_string(random() % 100000),
-                                       "First" + std::to_string(n),
-                                       std::to_string(6000000 + n),
-                                       "m" + std::to_string(n) + "@example.org",
-                                       "555-0100",
-                                       "555-0101",
-                                       "1 Main Street",
-                                       "Town",
-                                       "A1A 1A1",
-                                       "ON",
-                                       "2015-04-01",
-                                       "Individual",
-                                       "",
-                                       "Paid",
-                                       lapsed ? "2019-01-01" : "2099-01-01",
-                                       lapsed ? "2018" : "2098",
-                                       "",
-                                       "Active"};
-        for (const std::string& cell : cells)
-            roll += cell + "@@@";
-        roll += '\n';
+        const std::string id = std::to_string(n);
+        roll += "Member" + std::to_string(random() % 100000) + "@@@First" + id + "@@@" +
+                std::to_string(6000000 + n) + "@@@m" + id +
+                "@example.org@@@555-0100@@@555-0101@@@1 Main Street@@@Town@@@A1A 1A1@@@ON@@@"
+                "2015-04-01@@@Individual@@@@@@Paid@@@" +
+                (lapsed ? "2019-01-01@@@2018" : "2099-01-01@@@2098") + "@@@@@@Active@@@\n";
     }
     return roll;
 }
