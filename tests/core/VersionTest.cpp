@@ -5,80 +5,48 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 namespace {
 
-struct Announced {
-    const char* line2;
-    double value;
-    bool newer;
-};
-
-void PrintTo(const Announced& row, std::ostream* out) {
-    *out << '"' << row.line2 << '"';
+TEST(Version, ComparedWithOurOwn) {
+    // Line 2 of the text, the number it stands for, newer than ours or not.
+    // Padding counts characters, not bytes; a "\r" left by a server writing
+    // "\r\n" doesn't stop the number.
+    const std::vector<std::tuple<std::string_view, double, bool>> rows = {
+        {"1.0.1", 101, true},   {"1.1", 110, true},      {"2", 200, true},
+        {"1.0.10", 1010, true}, {"1.0", 100, false},     {"1", 100, false},
+        {"10", 100, false},     {"0.9.9", 99, false},    {"", 0, false},
+        {"ver1.1", 0, false},   {"1.1 beta", 11, false}, {Product::kVersion, 100, false},
+        {"1.é", 1, false},      {"1.0.1\r", 101, true}};
+    for (const auto& [line2, value, newer] : rows) {
+        SCOPED_TRACE(line2);
+        EXPECT_DOUBLE_EQ(VersionValue(line2), value);
+        EXPECT_EQ(IsNewerVersion(line2), newer);
+    }
 }
 
-class VersionComparison : public ::testing::TestWithParam<Announced> {};
-
-TEST_P(VersionComparison, AgainstOurOwnVersion) {
-    const Announced& row = GetParam();
-    EXPECT_DOUBLE_EQ(VersionValue(row.line2), row.value) << '"' << row.line2 << '"';
-    EXPECT_EQ(IsNewerVersion(row.line2), row.newer) << '"' << row.line2 << '"';
-}
-
-INSTANTIATE_TEST_SUITE_P(SecondLines, VersionComparison,
-                         ::testing::Values(Announced{"1.0.1", 101, true},
-                                           Announced{"1.1", 110, true}, Announced{"2", 200, true},
-                                           Announced{"1.0.10", 1010, true},
-                                           Announced{"1.0", 100, false}, Announced{"1", 100, false},
-                                           Announced{"10", 100, false},
-                                           Announced{"0.9.9", 99, false}, Announced{"", 0, false},
-                                           Announced{"ver1.1", 0, false},
-                                           Announced{"1.1 beta", 11, false}));
-
-TEST(VersionComparison, OwnVersionIsOneHundred) {
-    EXPECT_DOUBLE_EQ(VersionValue(Product::kVersion), 100);
-    EXPECT_FALSE(IsNewerVersion(Product::kVersion));
-    // Two-character results are padded by characters, not bytes.
-    EXPECT_DOUBLE_EQ(VersionValue("1.é"), 1);
-}
-
-TEST(ReadVersionText, NameVersionAndNoteLinesEachWithALineEnd) {
-    const VersionText read = ReadVersionText("Rollkeep\n1.0.1\nFaster start\nNew icons");
-    EXPECT_EQ(read.name, "Rollkeep");
-    EXPECT_EQ(read.version, "1.0.1");
-    EXPECT_EQ(read.notes, "Faster start\nNew icons\n");
-}
-
-TEST(ReadVersionText, WhatFollowsTheVersionDecidesTheNotes) {
-    EXPECT_EQ(ReadVersionText("Rollkeep\n1.0.1").notes, "");
-    EXPECT_EQ(ReadVersionText("Rollkeep\n1.0.1\n").notes, "\n");
-    EXPECT_EQ(ReadVersionText("Rollkeep\n1.0.1\nOne\n").notes, "One\n\n");
-    // Notes are kept as sent, markup and blank lines included.
-    EXPECT_EQ(ReadVersionText("R\n2\n<b>x</b>\n\n  y").notes, "<b>x</b>\n\n  y\n");
-}
-
-TEST(ReadVersionText, EmptyAndShortTexts) {
-    const VersionText empty = ReadVersionText("");
-    EXPECT_EQ(empty.name, "");
-    EXPECT_EQ(empty.version, "");
-    EXPECT_EQ(empty.notes, "");
-
-    const VersionText noName = ReadVersionText("\n1.0.1\nnotes");
-    EXPECT_EQ(noName.name, "");
-    EXPECT_EQ(noName.version, "1.0.1");
-
-    const VersionText nameOnly = ReadVersionText("Rollkeep");
-    EXPECT_EQ(nameOnly.name, "Rollkeep");
-    EXPECT_EQ(nameOnly.version, "");
-}
-
-TEST(ReadVersionText, ACarriageReturnStaysPartOfItsLine) {
-    // The platform line end is "\n" alone; a server writing "\r\n" leaves a
-    // "\r" at the end of each line, which makes "1.0.1\r" still read as 101.
-    const VersionText read = ReadVersionText("Rollkeep\r\n1.0.1\r\nfix\r\n");
-    EXPECT_EQ(read.name, "Rollkeep\r");
-    EXPECT_EQ(read.version, "1.0.1\r");
-    EXPECT_TRUE(IsNewerVersion(read.version));
+TEST(Version, ReadsNameVersionAndNotes) {
+    // The text, then the name, version and notes read from it.
+    const std::vector<std::array<const char*, 4>> rows = {
+        {"Rollkeep\n1.0.1\nFaster start\nNew icons", "Rollkeep", "1.0.1",
+         "Faster start\nNew icons\n"},
+        {"Rollkeep\n1.0.1", "Rollkeep", "1.0.1", ""},
+        {"Rollkeep\n1.0.1\n", "Rollkeep", "1.0.1", "\n"},
+        // Notes are kept as sent, markup and blank lines included.
+        {"R\n2\n<b>x</b>\n\n  y\n", "R", "2", "<b>x</b>\n\n  y\n\n"},
+        {"", "", "", ""},
+        {"Rollkeep", "Rollkeep", "", ""},
+        {"Rollkeep\r\n1.0.1\r\nfix\r\n", "Rollkeep\r", "1.0.1\r", "fix\r\n\n"},
+    };
+    for (const auto& [text, name, version, notes] : rows) {
+        SCOPED_TRACE(text);
+        const VersionText read = ReadVersionText(text);
+        EXPECT_EQ(read.name, name);
+        EXPECT_EQ(read.version, version);
+        EXPECT_EQ(read.notes, notes);
+    }
 }
 
 }  // namespace

@@ -2,26 +2,10 @@
 
 #include <QHostAddress>
 
-namespace {
-
-QByteArray reason(int status) {
-    switch (status) {
-        case 200:
-            return "OK";
-        case 404:
-            return "Not Found";
-        default:
-            return "Status";
-    }
-}
-
-}  // namespace
-
 VersionServer::VersionServer() {
     server_.listen(QHostAddress::LocalHost);
     QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
         while (QTcpSocket* connection = server_.nextPendingConnection()) {
-            connections_.append(connection);
             QObject::connect(connection, &QTcpSocket::disconnected, &server_,
                              [this] { ++hangUps_; });
             QObject::connect(connection, &QTcpSocket::readyRead, &server_,
@@ -31,16 +15,9 @@ VersionServer::VersionServer() {
     Answer("");
 }
 
-VersionServer::~VersionServer() {
-    for (const QPointer<QTcpSocket>& connection : connections_) {
-        if (connection)
-            connection->abort();
-    }
-}
-
 void VersionServer::Answer(std::string body, int status, std::string contentType) {
     behaviour_ = Behaviour::Answer;
-    response_ = "HTTP/1.1 " + QByteArray::number(status) + " " + reason(status) +
+    response_ = "HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK" : " Not Found") +
                 "\r\nContent-Type: " + QByteArray::fromStdString(contentType) +
                 "\r\nContent-Length: " + QByteArray::number(qsizetype(body.size())) +
                 "\r\nConnection: close\r\n\r\n" + QByteArray::fromStdString(body);
@@ -58,19 +35,14 @@ void VersionServer::serve(QTcpSocket* connection) {
         return;
     connection->setProperty("answered", true);
     requests_.append(head.left(head.indexOf("\r\n\r\n")));
-    switch (behaviour_) {
-        case Behaviour::Answer:
-            connection->write(response_);
-            connection->disconnectFromHost();
-            break;
-        case Behaviour::Hang:
-            break;
-        case Behaviour::Endless:
-            connection->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n");
-            QObject::connect(connection, &QTcpSocket::bytesWritten, &server_,
-                             [this, connection] { sendMore(connection); });
-            sendMore(connection);
-            break;
+    if (behaviour_ == Behaviour::Answer) {
+        connection->write(response_);
+        connection->disconnectFromHost();
+    } else if (behaviour_ == Behaviour::Endless) {
+        connection->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n");
+        QObject::connect(connection, &QTcpSocket::bytesWritten, &server_,
+                         [this, connection] { sendMore(connection); });
+        sendMore(connection);
     }
 }
 

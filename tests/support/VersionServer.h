@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <string>
@@ -11,30 +10,25 @@
 // request the one way it was told, and records what it was asked.
 class VersionServer {
 public:
-    enum class Behaviour {
-        Answer,   // the status and body given, then the connection closes
-        Hang,     // takes the connection and never answers
-        Endless,  // a body that never ends
-    };
-
     VersionServer();
-    ~VersionServer();
 
+    // The status and body given, then the connection closes.
     void Answer(std::string body, int status = 200, std::string contentType = "text/plain");
+    // Takes the connection and never answers.
     void Hang() { behaviour_ = Behaviour::Hang; }
+    // A body that never ends.
     void SendEndlessly() { behaviour_ = Behaviour::Endless; }
 
     // The address of the version text on this server.
     std::string url() const;
-
     // The request heads received (request line and header lines).
     const QList<QByteArray>& requests() const { return requests_; }
-    // Body bytes sent so far over all connections.
+    // Body bytes sent so far, and connections the other side has closed.
     qint64 bytesSent() const { return bytesSent_; }
-    // Connections the other side has closed.
     int hangUps() const { return hangUps_; }
 
 private:
+    enum class Behaviour { Answer, Hang, Endless };
     void serve(QTcpSocket* connection);
     void sendMore(QTcpSocket* connection);
 
@@ -42,7 +36,6 @@ private:
     Behaviour behaviour_ = Behaviour::Answer;
     QByteArray response_;
     QList<QByteArray> requests_;
-    QList<QPointer<QTcpSocket>> connections_;
     qint64 bytesSent_ = 0;
     int hangUps_ = 0;
 };
