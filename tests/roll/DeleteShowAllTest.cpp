@@ -13,16 +13,6 @@ using Names = std::vector<std::string>;
 
 class DeleteShowAllTest : public ProgramTest {
 protected:
-    mainWindow& open() {
-        writeRoll({{.last = "Adams", .first = "Ann"},
-                   {.last = "Brown", .first = "Bob"},
-                   {.last = "Clark", .first = "Cy"},
-                   {.last = "Dunn", .first = "Di"}});
-        mainWindow& main = mainWindow::instance();
-        stored = data.read("rkMemberList");
-        return main;
-    }
-
     // The last names of the member file, in file order.
     Names storedNames() const {
         Names names;
@@ -49,22 +39,20 @@ protected:
     static void clickShowAll(mainWindow& main) {
         main.Toolbar11_Action(*main.Toolbar11.ShowAllMembers);
     }
-
-    std::string stored;
 };
 
 TEST_F(DeleteShowAllTest, DeleteWithNothingSelectedOnlySaysSo) {
-    mainWindow& main = open();
+    mainWindow& main = openWithFourMembers();
     ASSERT_EQ(main.memberList.ListIndex(), -1);
     clickDelete(main);
     EXPECT_EQ(dialogs.messages(), Names{"No member selected"});
     EXPECT_TRUE(dialogs.questions().empty());
     EXPECT_EQ(column(main.memberList, 0), (Names{"Adams", "Brown", "Clark", "Dunn"}));
-    EXPECT_EQ(data.read("rkMemberList"), stored);
+    EXPECT_EQ(data.read("rkMemberList"), storedRoll);
 }
 
 TEST_F(DeleteShowAllTest, AsksTheCautionQuestionAndCancelChangesNothing) {
-    mainWindow& main = open();
+    mainWindow& main = openWithFourMembers();
     main.memberList.SetListIndex(1);
     dialogs.AnswerQuestion(Button::Cancel);
     clickDelete(main);
@@ -77,11 +65,11 @@ TEST_F(DeleteShowAllTest, AsksTheCautionQuestionAndCancelChangesNothing) {
     EXPECT_EQ(column(main.memberList, 0), (Names{"Adams", "Brown", "Clark", "Dunn"}));
     EXPECT_EQ(main.memberList.ListIndex(), 1);
     EXPECT_EQ(main.LastName.Text(), "Brown");
-    EXPECT_EQ(data.read("rkMemberList"), stored);
+    EXPECT_EQ(data.read("rkMemberList"), storedRoll);
 }
 
 TEST_F(DeleteShowAllTest, ConfirmedDeleteRemovesTheMemberFromListAndFile) {
-    mainWindow& main = open();
+    mainWindow& main = openWithFourMembers();
     main.memberList.SetListIndex(1);
     dialogs.AnswerQuestion(Button::Action);
     clickDelete(main);
@@ -111,7 +99,7 @@ TEST_F(DeleteShowAllTest, ConfirmedDeleteRemovesTheMemberFromListAndFile) {
 }
 
 TEST_F(DeleteShowAllTest, DeleteWhileFilteredLeavesTheFileAndShowAllBringsTheMemberBack) {
-    mainWindow& main = open();
+    mainWindow& main = openWithFourMembers();
     standInFilter(main, {2, 0});
     ASSERT_EQ(column(main.memberList, 0), (Names{"Brown", "Dunn"}));
 
@@ -119,7 +107,7 @@ TEST_F(DeleteShowAllTest, DeleteWhileFilteredLeavesTheFileAndShowAllBringsTheMem
     dialogs.AnswerQuestion(Button::Action);
     main.DeleteMember();
     EXPECT_EQ(column(main.memberList, 0), Names{"Brown"});
-    EXPECT_EQ(data.read("rkMemberList"), stored);
+    EXPECT_EQ(data.read("rkMemberList"), storedRoll);
     EXPECT_TRUE(Globals::gSearchOn);
 
     clickShowAll(main);
@@ -140,7 +128,7 @@ TEST_F(DeleteShowAllTest, DeleteWhileFilteredLeavesTheFileAndShowAllBringsTheMem
 }
 
 TEST_F(DeleteShowAllTest, ShowAllReplacesUnsavedEditsWithTheFile) {
-    mainWindow& main = open();
+    mainWindow& main = openWithFourMembers();
     main.memberList.SetListIndex(0);
     main.LastName.SetText("Edited");
     main.memberList.AddRow("Unsaved");
@@ -148,14 +136,14 @@ TEST_F(DeleteShowAllTest, ShowAllReplacesUnsavedEditsWithTheFile) {
 
     clickShowAll(main);
     // Nothing was written first: the file's text is back, the edit is gone.
-    EXPECT_EQ(data.read("rkMemberList"), stored);
+    EXPECT_EQ(data.read("rkMemberList"), storedRoll);
     EXPECT_EQ(column(main.memberList, 0), (Names{"Adams", "Brown", "Clark", "Dunn"}));
     EXPECT_EQ(main.memberList.ListIndex(), -1);
     EXPECT_EQ(main.LastName.Text(), "");
 }
 
 TEST_F(DeleteShowAllTest, ShowAllLeavesANewMemberBeingEnteredAlone) {
-    mainWindow& main = open();
+    mainWindow& main = openWithFourMembers();
     main.Toolbar11_Action(*main.Toolbar11.AddButton);
     ASSERT_TRUE(Globals::gAddingMember);
     clickShowAll(main);
@@ -165,7 +153,7 @@ TEST_F(DeleteShowAllTest, ShowAllLeavesANewMemberBeingEnteredAlone) {
 }
 
 TEST_F(DeleteShowAllTest, ShowAllWithoutAMemberFileEmptiesTheListQuietly) {
-    mainWindow& main = open();
+    mainWindow& main = openWithFourMembers();
     data.dataFolder().Child("rkMemberList").Delete();
     clickShowAll(main);
     EXPECT_EQ(main.memberList.ListCount(), 0);
@@ -176,7 +164,7 @@ TEST_F(DeleteShowAllTest, ShowAllWithoutAMemberFileEmptiesTheListQuietly) {
 // The menu's route to Show All Members: the same reload, and with the whole
 // roll shown again adding and deleting reach the file, so their buttons are on.
 TEST_F(DeleteShowAllTest, ShowAllMembersItselfTurnsTheToolButtonsOnAgain) {
-    mainWindow& main = open();
+    mainWindow& main = openWithFourMembers();
     standInFilter(main, {3, 1});
     main.ShowAllMembers();
     EXPECT_EQ(main.memberList.ListCount(), 4);

@@ -75,6 +75,18 @@ protected:
         data.write("rkMemberList", bytes);
     }
 
+    // Opens the main window over a roll of four members, Adams, Brown, Clark
+    // and Dunn, and keeps the member file as it then stands in storedRoll.
+    mainWindow& openWithFourMembers() {
+        writeRoll({{.last = "Adams", .first = "Ann"},
+                   {.last = "Brown", .first = "Bob"},
+                   {.last = "Clark", .first = "Cy"},
+                   {.last = "Dunn", .first = "Di"}});
+        mainWindow& main = mainWindow::instance();
+        storedRoll = data.read("rkMemberList");
+        return main;
+    }
+
     static std::vector<std::string> row(const Listbox& list, int index) {
         std::vector<std::string> cells;
         for (int column = 0; column < list.ColumnCount(); ++column)
@@ -100,6 +112,7 @@ protected:
 
     TempDataFolder data;
     ScriptedDialogs& dialogs;
+    std::string storedRoll;
 };
 
 // For tests that start the program through its application object.
