@@ -96,16 +96,10 @@ TEST_F(ReportWindowTest, NumbersAreTakenOnceAndAnewAfterOK) {
     EXPECT_EQ(counts(showCounts(main)), (Counts{"2", "0", "2", "1", "3"}));
 }
 
-TEST_F(ReportWindowTest, OpensOverTheMainWindowModalToItWhileTheCallerGoesOn) {
+TEST_F(ReportWindowTest, BelongsToTheMainWindowAndClosesWithIt) {
     mainWindow& main = open({{"Active", "Paid"}});
     main.Show();
-    reportWindow& report = showCounts(main);
-    EXPECT_TRUE(report.Visible());
-    EXPECT_EQ(report.ParentWindow(), &main);
-    EXPECT_EQ(report.frame()->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(report.frame()->frameGeometry().center(), main.frame()->frameGeometry().center());
-
-    // Closing the main window takes the counts with it.
+    EXPECT_EQ(showCounts(main).ParentWindow(), &main);
     main.Close();
     EXPECT_EQ(reportWindow::existing(), nullptr);
 }
