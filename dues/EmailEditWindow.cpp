@@ -94,15 +94,9 @@ bool EmailEditWindow::Event_CancelClose(bool appQuitting) {
         return false;
     }
 
-    MessageDialog ask;
-    ask.Icon = MessageDialog::CautionIcon;
-    ask.ActionCaption = "Save";
-    ask.CancelVisible = true;
     // The other answer throws the changes away, and says so.
-    ask.CancelCaption = "Don't Save";
-    ask.Message = "Do you want to save changes tbefore closing?";
-    ask.Explanation = "If you don't save, your changes will be lost. ";
-    if (ask.ShowModal() == MessageDialog::Button::Action) {
+    if (AskQuestion(MessageDialog::CautionIcon, "Do you want to save changes tbefore closing?",
+                    "If you don't save, your changes will be lost. ", "Save", "Don't Save")) {
         // Texts that could not be written stay open in the editor, and a
         // quit waits for them.
         return !saveTemplates();

@@ -61,12 +61,7 @@ void mainWindow::emailBtn_Action() {
 }
 
 bool mainWindow::offerToSend(std::string_view question) const {
-    MessageDialog offer;
-    offer.Icon = MessageDialog::QuestionIcon;
-    offer.ActionCaption = "Send";
-    offer.CancelVisible = true;
-    offer.Message = question;
-    return offer.ShowModal() == MessageDialog::Button::Action;
+    return AskQuestion(MessageDialog::QuestionIcon, question, "", "Send");
 }
 
 void mainWindow::sendNotice(const Notice& notice) {

@@ -46,6 +46,19 @@ MessageDialog::Button MessageDialog::ShowModal() const {
     return CurrentDialogDriver().messageDialog(*this);
 }
 
+bool AskQuestion(MessageDialog::IconKind icon, std::string_view message,
+                 std::string_view explanation, std::string_view actionCaption,
+                 std::string_view cancelCaption) {
+    MessageDialog question;
+    question.Icon = icon;
+    question.Message = message;
+    question.Explanation = explanation;
+    question.ActionCaption = actionCaption;
+    question.CancelVisible = true;
+    question.CancelCaption = cancelCaption;
+    return question.ShowModal() == MessageDialog::Button::Action;
+}
+
 void ShowURL(std::string_view url) {
     CurrentDialogDriver().showURL(std::string(url));
 }

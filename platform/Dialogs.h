@@ -38,6 +38,12 @@ public:
     Button ShowModal() const;
 };
 
+// Asks a question with an action button and a cancel button: true when the
+// action button was pressed. An empty cancel caption is the platform's own.
+bool AskQuestion(MessageDialog::IconKind icon, std::string_view message,
+                 std::string_view explanation, std::string_view actionCaption,
+                 std::string_view cancelCaption = {});
+
 struct OpenFileRequest {
     std::string title;
     std::string filter;  // the file kinds offered, e.g. "TEXT;CSV"

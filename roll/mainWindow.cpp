@@ -191,15 +191,11 @@ bool mainWindow::mayCloseUnsaved() {
     if (application && application->IsUnattendedQuit()) {
         std::fputs("Rollkeep: the member list could not be saved; its changes are lost.\n", stderr);
     } else {
-        MessageDialog question;
-        question.Icon = MessageDialog::CautionIcon;
-        question.Message = "The member list could not be saved. Close the window anyway?";
-        question.Explanation =
-            "The members stay in the window while it is open. If you close it, the changes "
-            "made since the member list was last saved are lost.";
-        question.ActionCaption = "Close Anyway";
-        question.CancelVisible = true;
-        if (question.ShowModal() != MessageDialog::Button::Action)
+        if (!AskQuestion(MessageDialog::CautionIcon,
+                         "The member list could not be saved. Close the window anyway?",
+                         "The members stay in the window while it is open. If you close it, the "
+                         "changes made since the member list was last saved are lost.",
+                         "Close Anyway"))
             return false;
     }
     closingUnsaved_ = true;

@@ -11,13 +11,8 @@ void mainWindow::DeleteMember() {
         MsgBox("No member selected");
         return;
     }
-    MessageDialog caution;
-    caution.Icon = MessageDialog::CautionIcon;
-    caution.ActionCaption = "Delete";
-    caution.CancelVisible = true;
-    caution.Message = "Do you want to delete the selected member?";
-    caution.Explanation = "This action cannot be undone. ";
-    if (caution.ShowModal() != MessageDialog::Button::Action)
+    if (!AskQuestion(MessageDialog::CautionIcon, "Do you want to delete the selected member?",
+                     "This action cannot be undone. ", "Delete"))
         return;
     memberList.RemoveRow(memberList.ListIndex());
     // While a filter is shown the row leaves only the list; the file keeps it.
