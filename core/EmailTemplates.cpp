@@ -20,12 +20,6 @@ std::optional<std::string> SaveEmailTemplate(const FolderItem& dataFolder, std::
                                              std::string_view text) {
     if (!dataFolder.IsValid())
         return "There is no data folder.";
-    auto out = TextOutputStream::Create(dataFolder.Child(name));
-    if (!out)
-        return FolderItem::LastWriteError();
     // Other systems mark a file as text with a creator code; a file here needs none.
-    out->Write(text);
-    if (!out->Close())
-        return out->ErrorText();
-    return std::nullopt;
+    return WriteTextFile(dataFolder.Child(name), text);
 }

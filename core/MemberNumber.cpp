@@ -28,13 +28,7 @@ Proposal Next(const FolderItem& folder) {
 }
 
 std::optional<std::string> Store(const FolderItem& folder, std::string_view number) {
-    auto out = folder.Child(kFileName).CreateTextFile();
-    if (!out)
-        return FolderItem::LastWriteError();
-    out->Write(number);
-    if (!out->Close())
-        return out->ErrorText();
-    return std::nullopt;
+    return WriteTextFile(folder.Child(kFileName), number);
 }
 
 }  // namespace MemberNumber

@@ -167,3 +167,13 @@ bool TextOutputStream::Close() {
     file_.reset();
     return committed;
 }
+
+std::optional<std::string> WriteTextFile(const FolderItem& file, std::string_view text) {
+    auto out = TextOutputStream::Create(file);
+    if (!out)
+        return FolderItem::LastWriteError();
+    out->Write(text);
+    if (!out->Close())
+        return out->ErrorText();
+    return std::nullopt;
+}

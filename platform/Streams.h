@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -56,3 +57,7 @@ private:
     std::unique_ptr<QSaveFile> file_;
     std::string error_;
 };
+
+// Writes the text as the whole file, through a TextOutputStream: the file is
+// replaced whole or not at all. The system's reason when it was not.
+std::optional<std::string> WriteTextFile(const FolderItem& file, std::string_view text);
