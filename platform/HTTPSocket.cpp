@@ -65,10 +65,6 @@ bool HTTPSocket::IsConnected() const {
     return transfer_ != nullptr;
 }
 
-void HTTPSocket::Disconnect() {
-    drop();
-}
-
 void HTTPSocket::Get(std::string_view url, const FolderItem& file) {
     drop();
     if (!file.IsValid())

@@ -15,10 +15,6 @@ public:
     void AppendHeader(std::string name, std::string value);
     // The value of the first header of that name (case ignored), or empty text.
     std::string Value(std::string_view name) const;
-    int Count() const { return static_cast<int>(lines_.size()); }
-    const std::pair<std::string, std::string>& At(int index) const {
-        return lines_.at(static_cast<size_t>(index));
-    }
 
 private:
     std::vector<std::pair<std::string, std::string>> lines_;
@@ -52,8 +48,6 @@ public:
     void SetMaximumBodySize(std::int64_t bytes) { maximumBodySize_ = bytes; }
     // True while a transfer is under way.
     bool IsConnected() const;
-    // Drops a running transfer, raising nothing.
-    void Disconnect();
 
 protected:
     virtual void Event_DownloadComplete(const std::string& url, int httpStatus,

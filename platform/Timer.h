@@ -18,10 +18,8 @@ public:
 
     const std::string& Name() const { return name_; }
 
-    Mode GetMode() const { return mode_; }
     // Setting Single or Multiple starts the count from now; Off stops it.
     void SetMode(Mode mode);
-    int Period() const { return period_; }
     // A running timer starts its count again with the new period.
     void SetPeriod(int milliseconds);
 
