@@ -13,7 +13,6 @@ inline constexpr std::string_view kName = "Rollkeep";
 inline constexpr std::string_view kVersion = "1.0.0";
 inline constexpr std::string_view kCopyright = "\u00a9 2026 Velloran Software";
 
-inline constexpr std::string_view kMakerHost = "www.velloransoftware.com";
 // The version text is fetched over plain HTTP; packagers and tests may point
 // the program elsewhere with ROLLKEEP_VERSION_URL.
 inline constexpr std::string_view kVersionTextURL =

@@ -31,6 +31,6 @@ AboutWindow::AboutWindow() {
 }
 
 void AboutWindow::Event_Open() {
-    StaticText1.SetText("Rollkeep");
+    StaticText1.SetText(Product::kName);
     SetTitle("About Rollkeep");
 }

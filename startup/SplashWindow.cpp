@@ -50,7 +50,7 @@ SplashWindow::SplashWindow() {
 }
 
 void SplashWindow::AppNameLabel_Open() {
-    AppNameLabel.SetText("Rollkeep");
+    AppNameLabel.SetText(Product::kName);
 }
 
 void SplashWindow::Event_Open() {
