@@ -2,7 +2,6 @@
 
 #include "core/Column.h"
 
-#include <array>
 #include <string_view>
 
 class RowTable;

@@ -2,8 +2,6 @@
 
 #include "platform/MenuItem.h"
 
-#include <string_view>
-
 class Window;
 
 // A menu bar: its children are the menus, left to right, and theirs the items.

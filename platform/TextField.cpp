@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalBlocker>
-#include <QWidget>
 #include <algorithm>
 
 namespace {
