@@ -49,12 +49,4 @@ void loadListBox(Listbox& list, std::string_view fileName) {
         gRollLoaded();
 }
 
-std::optional<RollReadFailure> rollReadFailure(std::string_view fileName) {
-    return MemberFile::FailedRead(gProgramDataFolder, fileName);
-}
-
-void forgetLoadedRolls() {
-    MemberFile::ForgetReads();
-}
-
 }  // namespace Globals

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "core/MemberFile.h"
 #include "core/Roll.h"
 
 #include <functional>
-#include <optional>
 #include <string_view>
 
 class Listbox;
@@ -34,14 +32,5 @@ void loadListBox(Listbox& list, std::string_view fileName);
 // Called after every load: the main window sets its member count here for as
 // long as it exists.
 inline std::function<void()> gRollLoaded;
-
-// A stored roll that exists but could not be read in this session: the file
-// that was tried and the system's reason. It is never written over while the
-// program runs.
-using RollReadFailure = MemberFile::ReadFailure;
-std::optional<RollReadFailure> rollReadFailure(std::string_view fileName);
-
-// Forgets which rolls were read, as a new session would; for tests.
-void forgetLoadedRolls();
 
 }  // namespace Globals

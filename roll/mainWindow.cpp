@@ -2,6 +2,7 @@
 
 #include "core/Column.h"
 #include "core/ListFilters.h"
+#include "core/MemberFile.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/FocusOrder.h"
@@ -164,7 +165,7 @@ void mainWindow::Event_Open() {
         folder.CreateAsFolder();
     Globals::gProgramDataFolder = folder;
     Globals::loadListBox(memberList, Roll::kFileName);
-    if (const auto failure = Globals::rollReadFailure(Roll::kFileName))
+    if (const auto failure = MemberFile::FailedRead(Globals::gProgramDataFolder, Roll::kFileName))
         MsgBox("The member list \"" + failure->file.Path().string() +
                "\" could not be read: " + failure->reason +
                ". It is left as it is, and nothing will be written over it until Rollkeep is "

@@ -152,7 +152,7 @@ TEST_F(MemberFileTest, UnreadableRollIsToldAndNeverOverwritten) {
     EXPECT_EQ(data.read("rkMemberList"), memberLine({"Stored"}));
 
     // A new session may write it again.
-    Globals::forgetLoadedRolls();
+    MemberFile::ForgetReads();
     mainWindow& again = open();
     EXPECT_TRUE(Globals::saveListbox(again.memberList, "rkMemberList"));
 }
