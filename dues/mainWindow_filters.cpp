@@ -13,27 +13,24 @@ void mainWindow::Toolbar11_DropDownMenuAction(ToolButton&, MenuItem& hitItem) {
     const FindMenuItem* item = FindMenuItemNamed(hitItem.Text);
     if (!item)
         return;
-    if (item->filter)
+    if (item->filter) {
         doListFilter(*item->filter);
-    else
+        infoLabel.SetText(item->filter->caption);
+    } else {
         DueByMonthWindow::instance().ShowWithin(*this);
+    }
 }
 
 void mainWindow::doListFilter(const ListFilter& filter) {
     restoreOrPersistRoll();
     enterFilteredState();
     keepOnlyRows(filter.column, [&](std::string_view cell) { return FilterKeeps(filter, cell); });
-    infoLabel.SetText(filter.caption);
     memberCountFld.SetText(Str(memberList.ListCount()));
 }
 
 // The menu's due filter leaves the caption as it was.
 bool mainWindow::_FileFindDueMemberships_Action() {
-    restoreOrPersistRoll();
-    enterFilteredState();
-    keepOnlyRows(kDueFilter.column,
-                 [](std::string_view cell) { return FilterKeeps(kDueFilter, cell); });
-    memberCountFld.SetText(Str(memberList.ListCount()));
+    doListFilter(kDueFilter);
     return true;
 }
 

@@ -136,6 +136,8 @@ public:
     // The list filters.
     void Toolbar11_DropDownMenuAction(ToolButton& item, MenuItem& hitItem);
     bool _FileFindDueMemberships_Action();
+    // Narrows the list to the rows the filter keeps, from the whole roll; the
+    // caption above the list is the caller's to set.
     void doListFilter(const ListFilter& filter);
     // Marks the list as a filtered subset: nothing saves it, and the tool
     // buttons that would change the roll are off until Show All Members.
