@@ -127,7 +127,8 @@ TEST_F(MailHandOffTest, AMailProgramThatStaysOpenDoesNotHoldTheProgram) {
     QElapsedTimer elapsed;
     elapsed.start();
     MailBody({"ann@example.org", "Hello", "Body"});
-    EXPECT_LT(elapsed.elapsed(), 5000);
+    // Well short of the minutes the mail program stays, with room for a busy machine.
+    EXPECT_LT(elapsed.elapsed(), 8000);
     ASSERT_EQ(mail.mails().size(), 1u);
     EXPECT_EQ(mail.mails()[0].body, "Body");
     EXPECT_TRUE(dialogs.messages().empty());
