@@ -194,8 +194,9 @@ TEST_F(ApplicationTest, ASecondStartHandsOverToTheRunningCopy) {
     EXPECT_EQ(app.activations, 1);
     // The second start may already have ended while the event loop ran; a
     // finished process makes waitForFinished answer false.
-    if (secondStart.state() != QProcess::NotRunning)
+    if (secondStart.state() != QProcess::NotRunning) {
         ASSERT_TRUE(secondStart.waitForFinished(10000));
+    }
     ASSERT_EQ(secondStart.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(secondStart.exitCode(), 0) << secondStart.readAllStandardError().toStdString();
     EXPECT_TRUE(secondStart.readAllStandardOutput().contains(
