@@ -36,7 +36,7 @@ int ItemList::ListCount() const {
 }
 
 std::string ItemList::List(int index) const {
-    return toStdString(comboBox()->itemText(index));
+    return comboBox()->itemText(index).toStdString();
 }
 
 int ItemList::ListIndex() const {
@@ -53,5 +53,5 @@ void ItemList::SetListIndex(int index) {
 }
 
 std::string ItemList::Text() const {
-    return toStdString(comboBox()->currentText());
+    return comboBox()->currentText().toStdString();
 }

@@ -49,7 +49,7 @@ PushButton::PushButton(std::string name, std::string_view caption)
 }
 
 std::string PushButton::Caption() const {
-    return toStdString(button(widget())->text());
+    return button(widget())->text().toStdString();
 }
 
 void PushButton::SetCaption(std::string_view caption) {

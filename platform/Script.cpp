@@ -27,7 +27,7 @@ ScriptResult RunScript(const FolderItem& script, const std::vector<std::string>&
     process.start();
     if (!process.waitForStarted())
         return {
-            {}, false, "the script could not be started: " + toStdString(process.errorString())};
+            {}, false, "the script could not be started: " + process.errorString().toStdString()};
     // The event thread waits here, so never without end.
     ScriptResult result;
     if (!process.waitForFinished(kScriptTimeLimitMs)) {

@@ -43,7 +43,7 @@ int TabPanel::PanelCount() const {
 }
 
 std::string TabPanel::Caption(int panel) const {
-    return toStdString(tabs(widget())->tabText(panel));
+    return tabs(widget())->tabText(panel).toStdString();
 }
 
 int TabPanel::Value() const {

@@ -19,7 +19,7 @@ TextArea::TextArea(std::string name) : Control(std::move(name), new QTextEdit) {
     // Code's own changes are raised by SetText, so only the user's reach here.
     QObject::connect(edit, &QTextEdit::textChanged, context(), [this] {
         // Also raised when the spelling marks are redrawn, which changes no text.
-        std::string shown = toStdString(textEdit()->toPlainText());
+        std::string shown = textEdit()->toPlainText().toStdString();
         if (shown == shown_)
             return;
         bytes_ = shown_ = std::move(shown);
@@ -46,7 +46,7 @@ void TextArea::SetText(std::string_view text) {
         const QSignalBlocker quiet(textEdit());
         textEdit()->setPlainText(toQString(text));
     }
-    shown_ = toStdString(textEdit()->toPlainText());
+    shown_ = textEdit()->toPlainText().toStdString();
     raiseTextChange();
 }
 

@@ -24,7 +24,7 @@ protected:
             const auto* key = static_cast<QKeyEvent*>(event);
             if (!key->isAutoRepeat()) {
                 const bool isReturn = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-                report_(isReturn ? std::string("\r") : toStdString(key->text()));
+                report_(isReturn ? std::string("\r") : key->text().toStdString());
             }
         }
         return QObject::eventFilter(watched, event);
@@ -60,7 +60,7 @@ TextField::TextField(std::string name) : Control(std::move(name), new QLineEdit)
             field->setText(shown);
             field->setCursorPosition(std::max(cursor, 0));
         }
-        bytes_ = toStdString(shown);
+        bytes_ = shown.toStdString();
         raiseTextChange();
     });
     lineEdit()->installEventFilter(new KeyReleaseFilter(context(), [this](std::string_view key) {

@@ -297,7 +297,7 @@ void Window::SetVisible(bool visible) {
 }
 
 std::string Window::Title() const {
-    return toStdString(frame_->windowTitle());
+    return frame_->windowTitle().toStdString();
 }
 
 void Window::SetTitle(std::string_view title) {
