@@ -53,12 +53,12 @@ struct Application::Private {
 
     bool signalsCaught = false;
 
-    void quit(Application& application, bool unattendedQuit);
+    void quit(bool unattendedQuit);
     // Caught from the very start, so that a quit signal during start-up is
     // answered once the event loop runs instead of killing the program
     // half-way; listened for once the toolkit is there.
     void catchQuitSignals();
-    void listenForQuitSignals(Application& application);
+    void listenForQuitSignals();
     void removeQuitSignals();
 };
 
@@ -76,18 +76,17 @@ void Application::Private::catchQuitSignals() {
     signalsCaught = true;
 }
 
-void Application::Private::listenForQuitSignals(Application& application) {
+void Application::Private::listenForQuitSignals() {
     if (!signalsCaught)
         return;
     // A signal caught before now waits in the socket and is read at once.
     signalNotifier = std::make_unique<QSocketNotifier>(signalSockets[1], QSocketNotifier::Read);
-    QObject::connect(signalNotifier.get(), &QSocketNotifier::activated, context.get(),
-                     [&application] {
-                         char bytes[16];
-                         while (::read(signalSockets[1], bytes, sizeof bytes) > 0) {
-                         }
-                         application.d->quit(application, true);
-                     });
+    QObject::connect(signalNotifier.get(), &QSocketNotifier::activated, context.get(), [this] {
+        char bytes[16];
+        while (::read(signalSockets[1], bytes, sizeof bytes) > 0) {
+        }
+        quit(true);
+    });
 }
 
 void Application::Private::removeQuitSignals() {
@@ -118,9 +117,9 @@ Application::Application(int& argc, char** argv) : d(std::make_unique<Private>()
                              Event_Activate();
                      });
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, d->context.get(),
-                     [this] { d->quit(*this, true); });
+                     [this] { d->quit(true); });
 
-    d->listenForQuitSignals(*this);
+    d->listenForQuitSignals();
 }
 
 Application::~Application() {
@@ -166,23 +165,21 @@ int Application::Run() {
 }
 
 void Application::Quit() {
-    d->quit(*this, false);
+    d->quit(false);
 }
 
 bool Application::IsUnattendedQuit() const {
     return d->quitting && d->unattended;
 }
 
-void Application::Private::quit(Application& application, bool unattendedQuit) {
+void Application::Private::quit(bool unattendedQuit) {
     // Inside a modal dialog, the handler that opened it still runs below it
     // and would find its window gone. End the dialog as if cancelled and quit
     // once that handler is done and only the main loop runs.
     if (QThread::currentThread()->loopLevel() > 1) {
         if (QWidget* modal = QApplication::activeModalWidget())
             modal->close();
-        QTimer::singleShot(50, context.get(), [this, &application, unattendedQuit] {
-            quit(application, unattendedQuit);
-        });
+        QTimer::singleShot(50, context.get(), [this, unattendedQuit] { quit(unattendedQuit); });
         return;
     }
     // A window asking whether to save may run an event loop, in which a
