@@ -214,7 +214,7 @@ void Listbox::rowRemoved(int row) {
     if (row < listIndex_)
         --listIndex_;
     else if (row == listIndex_)
-        setSelection(-1, true);
+        setSelection(-1);
 }
 
 void Listbox::DeleteAllRows() {
@@ -222,7 +222,7 @@ void Listbox::DeleteAllRows() {
 }
 
 void Listbox::rowsCleared() {
-    setSelection(-1, true);
+    setSelection(-1);
     // Rows put in again are a new list, seen from its first row.
     if (QTableView* table = view())
         table->scrollToTop();
@@ -233,15 +233,15 @@ void Listbox::SetListIndex(int row) {
         row = -1;
     // The view must know the row before it can show it selected.
     model_->publish();
-    setSelection(row, true);
+    setSelection(row);
 }
 
-void Listbox::setSelection(int row, bool raiseChange) {
+void Listbox::setSelection(int row) {
     if (row == listIndex_)
         return;
     listIndex_ = row;
     syncViewSelection();
-    if (raiseChange && Change)
+    if (Change)
         Change();
 }
 
@@ -268,7 +268,7 @@ void Listbox::viewSelectionChanged() {
     if (!table || syncingView_ || model_->isPublishing())
         return;
     const QModelIndexList shown = table->selectionModel()->selectedRows();
-    setSelection(shown.isEmpty() ? -1 : model_->storeRow(shown.first().row()), true);
+    setSelection(shown.isEmpty() ? -1 : model_->storeRow(shown.first().row()));
 }
 
 void Listbox::SortByColumn(int column) {

@@ -85,7 +85,8 @@ private:
     friend class ListboxDelegate;
 
     void fitRowHeight();
-    void setSelection(int row, bool raiseChange);
+    // Selects the row (-1 for none) and raises Change when it is another.
+    void setSelection(int row);
     void rowRemoved(int row);
     void rowsCleared();
     // Shows the selection in the view once the view shows the rows as they are.
