@@ -287,10 +287,7 @@ void Listbox::SortByColumn(int column) {
     std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
         return keys[size_t(a)].compare(keys[size_t(b)]) < 0;
     });
-    int selected = -1;
-    for (int at = 0; at < count; ++at)
-        if (order[size_t(at)] == listIndex_)
-            selected = at;
+    const auto selected = std::ranges::find(order, listIndex_);
+    listIndex_ = selected == order.end() ? -1 : static_cast<int>(selected - order.begin());
     rows_.Reorder(order);
-    listIndex_ = selected;
 }
