@@ -15,7 +15,6 @@
 #include <QLayout>
 #include <QScreen>
 #include <QToolBar>
-#include <algorithm>
 #include <optional>
 
 namespace {
@@ -435,24 +434,33 @@ void Window::SetMenuBar(MenuBar& menuBar) {
     frame_->layout()->activate();
 }
 
+namespace {
+
+// The handler registered under the item's name, letter case ignored; null
+// when there is none.
+template <class Handlers>
+auto menuHandler(Handlers& handlers, std::string_view itemName)
+    -> decltype(&handlers.front().second) {
+    for (auto& [name, handler] : handlers)
+        if (SameText(name, itemName))
+            return &handler;
+    return nullptr;
+}
+
+}  // namespace
+
 void Window::_AddMenuHandler(std::string_view itemName, std::function<bool()> handler) {
-    for (auto& [name, registered] : menuHandlers_) {
-        if (SameText(name, itemName)) {
-            registered = std::move(handler);
-            return;
-        }
-    }
-    menuHandlers_.emplace_back(itemName, std::move(handler));
+    if (auto* registered = menuHandler(menuHandlers_, itemName))
+        *registered = std::move(handler);
+    else
+        menuHandlers_.emplace_back(itemName, std::move(handler));
 }
 
 bool Window::HasMenuHandler(std::string_view itemName) const {
-    return std::ranges::any_of(
-        menuHandlers_, [itemName](const auto& entry) { return SameText(entry.first, itemName); });
+    return menuHandler(menuHandlers_, itemName) != nullptr;
 }
 
 bool Window::HandleMenuCommand(std::string_view itemName) {
-    for (const auto& [name, handler] : menuHandlers_)
-        if (SameText(name, itemName))
-            return handler && handler();
-    return false;
+    const auto* handler = menuHandler(menuHandlers_, itemName);
+    return handler && *handler && (*handler)();
 }
