@@ -25,8 +25,7 @@ void Timer::SetMode(Mode mode) {
 
 void Timer::SetPeriod(int milliseconds) {
     period_ = milliseconds;
-    if (mode_ != Mode::Off)
-        restart();
+    restart();
 }
 
 void Timer::restart() {
