@@ -44,9 +44,7 @@ void ToolButton::SetEnabled(bool enabled) {
         shown->setEnabled(enabled);
 }
 
-Toolbar::Toolbar(std::string name)
-    : name_(std::move(name)), toolBar_(new QToolBar), context_(std::make_unique<QObject>()) {
-    toolBar()->setObjectName(toQString(name_));
+Toolbar::Toolbar(std::string name) : Control(std::move(name), new QToolBar) {
     toolBar()->setMovable(false);
     toolBar()->setFloatable(false);
     toolBar()->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -55,14 +53,10 @@ Toolbar::Toolbar(std::string name)
 }
 
 QToolBar* Toolbar::toolBar() const {
-    return static_cast<QToolBar*>(toolBar_.get());
+    return static_cast<QToolBar*>(widget());
 }
 
-Toolbar::~Toolbar() {
-    context_.reset();
-    if (QToolBar* own = toolBar(); own && !own->parent())
-        delete own;
-}
+Toolbar::~Toolbar() = default;
 
 ToolButton& Toolbar::Append(std::unique_ptr<ToolButton> button) {
     ToolButton& appended = *buttons_.emplace_back(std::move(button));
@@ -90,7 +84,7 @@ void Toolbar::appendPushButton(ToolButton& button) {
     QAction* action = toolBar()->addAction(buttonIcon(button), toQString(button.Caption));
     action->setObjectName(toQString(button.Name));
     action->setToolTip(toQString(button.HelpTag));
-    QObject::connect(action, &QAction::triggered, context_.get(), [this, &button] {
+    QObject::connect(action, &QAction::triggered, context(), [this, &button] {
         if (Action)
             Action(button);
     });
@@ -108,7 +102,7 @@ void Toolbar::appendDropDown(ToolButton& button) {
     toolButton->setAutoRaise(true);
 
     auto* click = new QAction(buttonIcon(button), toQString(button.Caption), toolButton);
-    QObject::connect(click, &QAction::triggered, context_.get(), [this, &button] {
+    QObject::connect(click, &QAction::triggered, context(), [this, &button] {
         if (Action)
             Action(button);
     });
@@ -135,7 +129,7 @@ void Toolbar::fillMenu(QMenu& menu, MenuItem& item, ToolButton& button) {
         }
         QAction* choice = menu.addAction(toQString(child.Text));
         choice->setObjectName(toQString(child.Name));
-        QObject::connect(choice, &QAction::triggered, context_.get(), [this, &button, &child] {
+        QObject::connect(choice, &QAction::triggered, context(), [this, &button, &child] {
             if (DropDownMenuAction)
                 DropDownMenuAction(button, child);
         });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Control.h"
 #include "platform/MenuItem.h"
 #include "platform/ObjectGuard.h"
 #include "platform/Picture.h"
@@ -11,7 +12,6 @@
 
 class QAction;
 class QMenu;
-class QObject;
 class QToolBar;
 
 // One button of a toolbar.
@@ -41,12 +41,11 @@ private:
 };
 
 // A window's toolbar: buttons with icons and captions, from left to right.
-class Toolbar {
+// Like any control, the window that shows it owns its widget.
+class Toolbar : public Control {
 public:
     explicit Toolbar(std::string name);
-    virtual ~Toolbar();
-
-    const std::string& Name() const { return name_; }
+    ~Toolbar() override;
 
     // Appends the button at the right end; the toolbar keeps it.
     ToolButton& Append(std::unique_ptr<ToolButton> button);
@@ -65,11 +64,6 @@ private:
     void appendDropDown(ToolButton& button);
     void fillMenu(QMenu& menu, MenuItem& item, ToolButton& button);
 
-    std::string name_;
-    // The window that shows the toolbar owns it; until then we do.
-    ObjectGuard toolBar_;
-    // Receiver of the buttons' connections, so none reaches a toolbar that is gone.
-    std::unique_ptr<QObject> context_;
     std::vector<std::unique_ptr<ToolButton>> buttons_;
     std::vector<std::unique_ptr<QMenu>> menus_;
 };
