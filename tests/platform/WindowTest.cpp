@@ -1,10 +1,5 @@
-#include "platform/CheckBox.h"
 #include "platform/EventLoop.h"
-#include "platform/GroupBox.h"
-#include "platform/Label.h"
-#include "platform/MenuBar.h"
 #include "platform/PushButton.h"
-#include "platform/TabPanel.h"
 #include "platform/TextField.h"
 #include "platform/Window.h"
 
@@ -13,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -66,11 +60,6 @@ protected:
     void Event_Close() override { ++journal.closed; }
 };
 
-class OtherWindow : public Window {
-public:
-    OtherWindow() { SetVisibleAtCreation(true); }
-};
-
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { journal = {}; }
@@ -83,68 +72,36 @@ protected:
 
 TEST_F(WindowTest, SharedInstanceIsMadeOnceAndAfreshAfterClosing) {
     JournalWindow& first = Window::Instance<JournalWindow>();
+    EXPECT_EQ(journal.instanceDuringOpen, &first);
     EXPECT_EQ(&Window::Instance<JournalWindow>(), &first);
-    EXPECT_EQ(Window::Existing<JournalWindow>(), &first);
     EXPECT_EQ(journal.made, 1);
     EXPECT_EQ(journal.opened, 1);
-    // Not visible at creation unless the window asks to be.
-    EXPECT_FALSE(first.Visible());
 
     EXPECT_TRUE(first.Close());
     EXPECT_EQ(Window::Existing<JournalWindow>(), nullptr);
-    EXPECT_TRUE(Window::OpenWindows().empty());
-
     Window::Instance<JournalWindow>();
     EXPECT_EQ(journal.made, 2);
     EXPECT_EQ(journal.opened, 2);
 }
 
-TEST_F(WindowTest, EventOpenReachesTheInstanceBeingOpened) {
-    JournalWindow& window = Window::Instance<JournalWindow>();
-    EXPECT_EQ(journal.instanceDuringOpen, &window);
-    EXPECT_EQ(journal.made, 1);
-}
-
-TEST_F(WindowTest, VisibleAtCreationShowsTheInstance) {
-    EXPECT_TRUE(Window::Instance<OtherWindow>().Visible());
-}
-
-TEST_F(WindowTest, OpenWindowsListsOldestFirst) {
-    OtherWindow& older = Window::Instance<OtherWindow>();
-    JournalWindow& newer = Window::Instance<JournalWindow>();
-    EXPECT_EQ(Window::OpenWindows(), (std::vector<Window*>{&older, &newer}));
-}
-
-TEST_F(WindowTest, RefusedCloseKeepsTheWindowOpenOnEitherPath) {
+TEST_F(WindowTest, CloseButtonAsksAsCloseDoesAndClosesOnce) {
     JournalWindow& window = Window::Instance<JournalWindow>();
     window.Show();
     journal.refuse = true;
-
     EXPECT_FALSE(window.Close(true));
     EXPECT_FALSE(window.frame()->close());
     EXPECT_EQ(journal.quittingAsked, (std::vector<bool>{true, false}));
-    EXPECT_EQ(journal.closed, 0);
     EXPECT_TRUE(window.Visible());
-    EXPECT_EQ(Window::Existing<JournalWindow>(), &window);
-
     finishDeferredDeletes();
     EXPECT_EQ(journal.destroyed, 0);
-}
 
-TEST_F(WindowTest, CloseButtonClosesAsCloseDoes) {
-    JournalWindow& window = Window::Instance<JournalWindow>();
-    window.Show();
-
+    journal.refuse = false;
     EXPECT_TRUE(window.frame()->close());
-    EXPECT_EQ(journal.closed, 1);
-    EXPECT_FALSE(window.Visible());
-    EXPECT_EQ(Window::Existing<JournalWindow>(), nullptr);
-
-    // A closed window closes only once.
     EXPECT_TRUE(window.Close());
     EXPECT_EQ(journal.closed, 1);
-    EXPECT_EQ(journal.quittingAsked.size(), 1u);
-
+    EXPECT_EQ(journal.quittingAsked.size(), 3u);
+    EXPECT_EQ(Window::Existing<JournalWindow>(), nullptr);
+    // Gone only once control is back in the loop.
     EXPECT_EQ(journal.destroyed, 0);
     finishDeferredDeletes();
     EXPECT_EQ(journal.destroyed, 1);
@@ -191,166 +148,25 @@ public:
     static inline bool destroyed = false;
 };
 
-TEST_F(WindowTest, ShowModalReturnsOnceTheWindowHasClosed) {
+TEST_F(WindowTest, ShowModalReturnsOnceTheWindowIsClosedOrHidden) {
     ModalWindow::destroyed = false;
     ModalWindow& window = Window::Instance<ModalWindow>();
     bool modalWhileShown = false;
     QTimer::singleShot(0, [&] {
         modalWhileShown = QApplication::activeModalWidget() == window.frame();
-        window.Close();
+        window.SetVisible(false);
     });
-
     window.ShowModal();
-
     EXPECT_TRUE(modalWhileShown);
+    // Hidden, not closed: the caller may still read it before closing it.
+    EXPECT_EQ(Window::Existing<ModalWindow>(), &window);
+
+    QTimer::singleShot(0, [&] { window.Close(); });
+    window.ShowModal();
     EXPECT_EQ(Window::Existing<ModalWindow>(), nullptr);
     EXPECT_FALSE(ModalWindow::destroyed);
     finishDeferredDeletes();
     EXPECT_TRUE(ModalWindow::destroyed);
-}
-
-TEST_F(WindowTest, ShowModalReturnsWhenCodeHidesTheWindow) {
-    ModalWindow& window = Window::Instance<ModalWindow>();
-    QTimer::singleShot(0, [&] { window.SetVisible(false); });
-
-    window.ShowModal();
-
-    // Hidden, not closed: the caller may still read it before closing it.
-    EXPECT_EQ(Window::Existing<ModalWindow>(), &window);
-    EXPECT_FALSE(window.Visible());
-}
-
-class FixedWindow : public Window {
-public:
-    FixedWindow() {
-        SetContentSize(300, 200);
-        SetResizable(false);
-        SetMaximizable(false);
-        auto file = std::make_unique<MenuItem>("File");
-        file->Append(std::make_unique<MenuItem>("Close"));
-        menus.Append(std::move(file));
-        SetMenuBar(menus);
-        Add(name, 10, 10, 100, 20);
-        Add(group, 10, 40, 200, 120);
-        Add(paid, group, 30, 70, 100, 20);
-        Add(note, 10, 170, 100, 20);
-    }
-
-    MenuBar menus;
-    TextField name{"name"};
-    GroupBox group{"group", "Dues"};
-    CheckBox paid{"paid", "Paid"};
-    Label note{"note", "Note"};
-};
-
-TEST_F(WindowTest, ContentSizeIsExactAndAFixedWindowCannotBeResized) {
-    FixedWindow& window = Window::Instance<FixedWindow>();
-    window.Show();
-    QMainWindow* frame = window.frame();
-
-    EXPECT_EQ(frame->centralWidget()->size(), QSize(300, 200));
-    EXPECT_EQ(frame->minimumSize(), frame->maximumSize());
-    // The menu bar comes on top of the content area, not out of it.
-    EXPECT_GT(frame->height(), 200);
-    EXPECT_FALSE(frame->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_TRUE(frame->windowFlags().testFlag(Qt::WindowCloseButtonHint));
-}
-
-TEST_F(WindowTest, ControlsKeepTheirOrderAndTheirPlaceInsideFrames) {
-    FixedWindow& window = Window::Instance<FixedWindow>();
-    window.Show();
-
-    ASSERT_EQ(window.ControlCount(), 4);
-    EXPECT_EQ(&window.ControlAt(0), &window.name);
-    EXPECT_EQ(&window.ControlAt(2), &window.paid);
-    EXPECT_EQ(&window.ControlAt(3), &window.note);
-
-    QWidget* content = window.frame()->centralWidget();
-    QWidget* paid = window.paid.widget();
-    EXPECT_EQ(paid->parentWidget(), window.group.widget());
-    // Given in the content area's measure, wherever the frame is.
-    EXPECT_EQ(paid->mapTo(content, QPoint()), QPoint(30, 70));
-    EXPECT_EQ(paid->size(), QSize(100, 20));
-    EXPECT_TRUE(paid->isVisible());
-}
-
-class TabbedWindow : public Window {
-public:
-    TabbedWindow() {
-        SetContentSize(400, 300);
-        SetResizable(true);
-        Add(tabs, 32, 20, 300, 250);
-        for (const char* caption : {"One", "Two"})
-            tabs.Append(caption);
-        Add(first, tabs, 0, 52, 58, 200, 22);
-        Add(second, tabs, 1, 52, 58, 200, 22);
-    }
-
-    TabPanel tabs{"tabs"};
-    TextField first{"first"};
-    TextField second{"second"};
-};
-
-TEST_F(WindowTest, ControlsOnATabPanelStandWherePlacedAndShowWithTheirPanel) {
-    TabbedWindow& window = Window::Instance<TabbedWindow>();
-    std::vector<int> changes;
-    window.tabs.Change = [&] { changes.push_back(window.tabs.Value()); };
-    window.Show();
-
-    EXPECT_EQ(window.tabs.Value(), 0);
-    QWidget* content = window.frame()->centralWidget();
-    for (TextField* field : {&window.first, &window.second})
-        EXPECT_EQ(field->widget()->mapTo(content, QPoint()), QPoint(52, 58)) << field->Name();
-    EXPECT_TRUE(window.first.widget()->isVisible());
-    EXPECT_FALSE(window.second.widget()->isVisible());
-
-    window.tabs.SetValue(1);
-    EXPECT_EQ(changes, std::vector{1});
-    EXPECT_FALSE(window.first.widget()->isVisible());
-    EXPECT_TRUE(window.second.widget()->isVisible());
-    // A panel that does not exist changes nothing.
-    window.tabs.SetValue(2);
-    EXPECT_EQ(window.tabs.Value(), 1);
-
-    // Placed from the top left, they stay there as the window grows.
-    window.frame()->resize(window.frame()->size() + QSize(200, 100));
-    QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(window.second.widget()->mapTo(content, QPoint()), QPoint(52, 58));
-    EXPECT_EQ(window.second.widget()->size(), QSize(200, 22));
-}
-
-class KeysWindow : public Window {
-public:
-    KeysWindow() {
-        SetContentSize(200, 100);
-        Add(field, 10, 10, 100, 22);
-        Add(ok, 10, 40, 80, 24);
-        Add(cancel, 100, 40, 80, 24);
-        ok.SetDefault(true);
-        cancel.SetCancel(true);
-        ok.Action = [this] { pressed += "ok "; };
-        cancel.Action = [this] { pressed += "cancel "; };
-    }
-
-    TextField field{"field"};
-    PushButton ok{"ok", "OK"};
-    PushButton cancel{"cancel", "Cancel"};
-    std::string pressed;
-};
-
-TEST_F(WindowTest, ReturnAndEscapePressTheDefaultAndCancelButtons) {
-    KeysWindow& window = Window::Instance<KeysWindow>();
-    window.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.frame()));
-    window.field.lineEdit()->setFocus();
-
-    QTest::keyClick(window.field.lineEdit(), Qt::Key_Return);
-    QTest::keyClick(window.field.lineEdit(), Qt::Key_Escape);
-    EXPECT_EQ(window.pressed, "ok cancel ");
-
-    window.ok.SetDefault(false);
-    QTest::keyClick(window.field.lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(window.pressed, "ok cancel ");
 }
 
 // A window with a button that counts its clicks, and a sheet to go over it.
@@ -395,9 +211,9 @@ protected:
     ParentWindow& parent = Window::Instance<ParentWindow>();
 };
 
-TEST_F(SheetTest, ShowPutsTheSheetOverTheActiveWindowModalToItAlone) {
+TEST_F(SheetTest, SheetStandsCentredOverItsWindowAndHoldsUpThatWindowAlone) {
     SheetWindow& sheet = Window::Instance<SheetWindow>();
-    sheet.Show();
+    sheet.ShowWithin(parent);
 
     // Show returned at once, with the sheet up.
     ASSERT_TRUE(sheet.Visible());
@@ -416,20 +232,6 @@ TEST_F(SheetTest, ShowPutsTheSheetOverTheActiveWindowModalToItAlone) {
     EXPECT_EQ(sheet.ParentWindow(), nullptr);
 }
 
-TEST_F(SheetTest, ShowWithinNamesTheWindowAndShowingAgainKeepsThePlace) {
-    OtherWindow& other = Window::Instance<OtherWindow>();
-    SheetWindow& sheet = Window::Instance<SheetWindow>();
-    sheet.ShowWithin(parent);
-    EXPECT_EQ(sheet.ParentWindow(), &parent);
-
-    // Already up: it stays with its window, where the user may have moved it.
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(sheet.frame()));
-    sheet.frame()->move(0, 0);
-    sheet.ShowWithin(other);
-    EXPECT_EQ(sheet.ParentWindow(), &parent);
-    EXPECT_EQ(sheet.frame()->pos(), QPoint(0, 0));
-}
-
 TEST_F(SheetTest, ClosingTheWindowClosesItsSheetFirst) {
     SheetWindow& sheet = Window::Instance<SheetWindow>();
     sheet.Show();
@@ -445,19 +247,6 @@ TEST_F(SheetTest, ClosingTheWindowClosesItsSheetFirst) {
     finishDeferredDeletes();
     // The sheet's frame was let go of before its window's went.
     EXPECT_EQ(Window::Existing<ParentWindow>(), nullptr);
-}
-
-TEST_F(SheetTest, ShowModalWaitsAndHoldsUpOnlyTheSheetsWindow) {
-    SheetWindow& sheet = Window::Instance<SheetWindow>();
-    bool modalToParent = false;
-    QTimer::singleShot(0, [&] {
-        modalToParent =
-            sheet.frame()->windowModality() == Qt::WindowModal && sheet.ParentWindow() == &parent;
-        sheet.Close();
-    });
-    sheet.ShowModal();
-    EXPECT_TRUE(modalToParent);
-    EXPECT_EQ(Window::Existing<SheetWindow>(), nullptr);
 }
 
 }  // namespace
