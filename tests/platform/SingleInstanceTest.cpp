@@ -1,11 +1,10 @@
-// One copy per data folder, whatever path names it, and where the socket may
-// live. Hand-over, stale files and an unreachable holder are tried with the
-// real program in tests/roll/OneCopyTest.cpp.
+// One copy per data folder, whatever path names it, and a socket never put
+// where someone else chose. Hand-over, stale files and an unreachable holder
+// are tried with the real program in tests/roll/OneCopyTest.cpp.
 
 #include "platform/SingleInstance.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
 #include <QTemporaryDir>
@@ -49,21 +48,6 @@ TEST_F(SingleInstanceTest, OneFolderByAnyPathIsOneRollAndTwoFoldersAreTwo) {
 
     SingleInstance other(FolderItem(path("other/Rollkeep")));
     EXPECT_EQ(other.Start(), SingleInstance::State::Holder);
-}
-
-TEST_F(SingleInstanceTest, TheSocketStaysOutOfFoldersOthersCanWrite) {
-    fs::permissions(path("runtime"), fs::perms::all, fs::perm_options::replace);
-    EXPECT_EQ(SingleInstance::SocketPath(data).parent_path(), own);
-    EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_all);
-
-    // Without XDG_RUNTIME_DIR the same private folder is used, and put right
-    // when it was left open.
-    qunsetenv("XDG_RUNTIME_DIR");
-    fs::permissions(own, fs::perms::all, fs::perm_options::replace);
-    SingleInstance holder(data);
-    ASSERT_EQ(holder.Start(), SingleInstance::State::Holder);
-    EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_all);
-    EXPECT_TRUE(fs::is_socket(SingleInstance::SocketPath(data)));
 }
 
 TEST_F(SingleInstanceTest, APrivateFolderThatIsNotOursIsNotUsedButTheRollIsStillLocked) {
