@@ -13,9 +13,7 @@ namespace {
 TEST(DueRules, StartPassAndLiveRuleReadFractionsApart) {
     Clock::SetFixed(2026, 6, 15, 10, 0);
     const struct {
-        const char* due;
-        const char* atStart;
-        const char* live;
+        const char *due, *atStart, *live;
     } cases[] = {
         {"2026.9-6.9", "Paid", "Due"},
         {"2026-6.5", "Paid", "Due"},

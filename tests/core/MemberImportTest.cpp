@@ -9,14 +9,13 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
-TEST(ImportedMember, EachMappingTextNamesAFieldOrNone) {
+TEST(MemberImport, EachMappingTextNamesAFieldOrNone) {
     MappingTexts texts;
     for (int row = 0; row < kImportMappingCount; ++row)
         texts[row] = std::to_string(row + 1);
     texts[0] = "2.9";   // Last Name: field 2
     texts[1] = "3 go";  // First Name: field 3
+    // No field at all.
     texts[2] = "-1";
     texts[3] = "letters";
     texts[4] = "";
@@ -24,34 +23,28 @@ TEST(ImportedMember, EachMappingTextNamesAFieldOrNone) {
     texts[6] = "1e300";
     texts[10] = "1";  // Company: field 1, taken twice
     // Quotes don't protect a comma.
-    const MemberCells cells = ImportedMember("Brown,\"Smith, Jones\",6000001,a@b.org,5", texts);
-    EXPECT_EQ(cells, (MemberCells{"\"Smith", " Jones\"", "", "", "", "", "", "", "", "", "", "",
-                                  "Brown", "", "", "", "", ""}));
+    EXPECT_EQ(ImportedMember("Brown,\"Smith, Jones\",6000001,a@b.org,5", texts),
+              (MemberCells{"\"Smith", " Jones\"", "", "", "", "", "", "", "", "", "", "", "Brown",
+                           "", "", "", "", ""}));
 }
 
-TEST(ImportLines, AnyLineEndEndsALineAndTheFirstLineIsAlwaysRead) {
+TEST(MemberImport, AnyLineEndEndsALineAndOnlyALeadingByteOrderMarkIsDropped) {
     const struct {
         std::string text;
-        Lines lines;
+        std::vector<std::string> lines;
     } cases[] = {
         {"a\nb\r\nc\rd", {"a", "b", "c", "d"}},
         {"a\r\rb\n\r", {"a", "", "b", ""}},
         {"", {""}},
-        {"a\n\n", {"a", ""}},
-        // Only a byte-order mark at the very start is dropped.
         {"\xEF\xBB\xBF", {""}},
-        {"a\n\xEF\xBB\xBF"
-         "b",
-         {"a",
-          "\xEF\xBB\xBF"
-          "b"}},
+        {"a\n\xEF\xBB\xBFZ", {"a", "\xEF\xBB\xBFZ"}},
     };
     for (const auto& c : cases) {
-        Lines lines;
+        std::vector<std::string> lines;
         ImportLines reader(c.text);
-        do {
+        do
             lines.emplace_back(reader.ReadLine());
-        } while (!reader.AtEnd());
+        while (!reader.AtEnd());
         EXPECT_EQ(lines, c.lines) << testing::PrintToString(c.text);
     }
 }

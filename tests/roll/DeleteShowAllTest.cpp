@@ -4,6 +4,7 @@
 #include "tests/support/ProgramTest.h"
 
 #include <QAction>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -22,17 +23,6 @@ protected:
         return names;
     }
 
-    // What the filters leave behind: only some rows, nothing to be saved, and
-    // the two tool buttons that would change the roll switched off.
-    static void standInFilter(mainWindow& main, std::initializer_list<int> rowsToRemove) {
-        Globals::gSearchOn = true;
-        for (int row : rowsToRemove)
-            main.memberList.RemoveRow(row);
-        main.infoLabel.SetText("Due Members");
-        main.Toolbar11.AddButton->SetEnabled(false);
-        main.Toolbar11.DeleteButton->SetEnabled(false);
-    }
-
     static void clickDelete(mainWindow& main) {
         main.Toolbar11_Action(*main.Toolbar11.DeleteButton);
     }
@@ -41,93 +31,72 @@ protected:
     }
 };
 
-TEST_F(DeleteShowAllTest, DeleteWithNothingSelectedOnlySaysSo) {
+TEST_F(DeleteShowAllTest, DeleteAsksAndOnlyAConfirmedDeleteReachesTheListAndTheFile) {
     mainWindow& main = openWithFourMembers();
-    ASSERT_EQ(main.memberList.ListIndex(), -1);
-    clickDelete(main);
-    EXPECT_EQ(dialogs.messages(), Names{"No member selected"});
-    EXPECT_TRUE(dialogs.questions().empty());
-    EXPECT_EQ(column(main.memberList, 0), (Names{"Adams", "Brown", "Clark", "Dunn"}));
-    EXPECT_EQ(data.read("rkMemberList"), storedRoll);
+    const Names all{"Adams", "Brown", "Clark", "Dunn"};
+    const struct {
+        int selected;
+        std::optional<Button> answer;  // none: nothing is asked
+        Names left;
+    } steps[] = {
+        {-1, std::nullopt, all},
+        {1, Button::Cancel, all},
+        {1, Button::Action, {"Adams", "Clark", "Dunn"}},
+        {2, Button::Action, {"Adams", "Clark"}},  // the last row
+        {0, Button::Action, {"Clark"}},           // the first row
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE("row " + std::to_string(s.selected) + " of " + std::to_string(s.left.size()));
+        dialogs.clear();
+        main.memberList.SetListIndex(s.selected);
+        if (s.answer)
+            dialogs.AnswerQuestion(*s.answer);
+        clickDelete(main);
+        EXPECT_EQ(column(main.memberList, 0), s.left);
+        EXPECT_EQ(storedNames(), s.left);
+        if (!s.answer) {
+            EXPECT_EQ(dialogs.messages(), Names{"No member selected"});
+            EXPECT_TRUE(dialogs.questions().empty());
+            continue;
+        }
+        EXPECT_EQ(dialogs.questions(), std::vector{ScriptedDialogs::Question(
+                                           1, "Do you want to delete the selected member?",
+                                           "Delete", "This action cannot be undone. ")});
+        EXPECT_TRUE(dialogs.messages().empty());
+        // The form follows the selection, so nothing typed after a delete can
+        // land on the member that moved up into the deleted one's place.
+        const bool deleted = *s.answer == Button::Action;
+        EXPECT_EQ(main.memberList.ListIndex(), deleted ? -1 : s.selected);
+        EXPECT_EQ(main.LastName.Text(), deleted ? "" : s.left[s.selected]);
+    }
 }
 
-TEST_F(DeleteShowAllTest, AsksTheCautionQuestionAndCancelChangesNothing) {
+TEST_F(DeleteShowAllTest, DeleteWhileFilteredLeavesTheFileAndShowAllEndsTheFilter) {
     mainWindow& main = openWithFourMembers();
-    main.memberList.SetListIndex(1);
-    dialogs.AnswerQuestion(Button::Cancel);
-    clickDelete(main);
-
-    EXPECT_EQ(dialogs.questions(),
-              std::vector{ScriptedDialogs::Question(1, "Do you want to delete the selected member?",
-                                                    "Delete", "This action cannot be undone. ")});
-    EXPECT_TRUE(dialogs.messages().empty());
-
-    EXPECT_EQ(column(main.memberList, 0), (Names{"Adams", "Brown", "Clark", "Dunn"}));
-    EXPECT_EQ(main.memberList.ListIndex(), 1);
-    EXPECT_EQ(main.LastName.Text(), "Brown");
-    EXPECT_EQ(data.read("rkMemberList"), storedRoll);
-}
-
-TEST_F(DeleteShowAllTest, ConfirmedDeleteRemovesTheMemberFromListAndFile) {
-    mainWindow& main = openWithFourMembers();
-    main.memberList.SetListIndex(1);
-    dialogs.AnswerQuestion(Button::Action);
-    clickDelete(main);
-
-    EXPECT_EQ(column(main.memberList, 0), (Names{"Adams", "Clark", "Dunn"}));
-    EXPECT_EQ(storedNames(), (Names{"Adams", "Clark", "Dunn"}));
-    // The count shown is the one of the last load.
-    EXPECT_EQ(main.memberCountFld.Text(), "4");
-    EXPECT_TRUE(dialogs.messages().empty());
-
-    // The form follows the selection, so nothing typed now can land on the
-    // member that moved up into the deleted one's place.
-    EXPECT_EQ(main.memberList.ListIndex(), -1);
-    EXPECT_EQ(main.LastName.Text(), "");
-    main.LastName.SetText("Typed");
-    EXPECT_EQ(column(main.memberList, 0), (Names{"Adams", "Clark", "Dunn"}));
-
-    // The first and the last row go as well as any.
-    main.memberList.SetListIndex(2);
-    dialogs.AnswerQuestion(Button::Action);
-    clickDelete(main);
-    main.memberList.SetListIndex(0);
-    dialogs.AnswerQuestion(Button::Action);
-    clickDelete(main);
-    EXPECT_EQ(storedNames(), Names{"Clark"});
-    EXPECT_EQ(dialogs.unusedAnswers(), 0u);
-}
-
-TEST_F(DeleteShowAllTest, DeleteWhileFilteredLeavesTheFileAndShowAllBringsTheMemberBack) {
-    mainWindow& main = openWithFourMembers();
-    standInFilter(main, {2, 0});
-    ASSERT_EQ(column(main.memberList, 0), (Names{"Brown", "Dunn"}));
+    // What a filter leaves: some rows, nothing to be saved, adding and deleting off.
+    Globals::gSearchOn = true;
+    main.memberList.RemoveRow(2);
+    main.memberList.RemoveRow(0);
+    main.infoLabel.SetText("Due Members");
+    main.Toolbar11.AddButton->SetEnabled(false);
+    main.Toolbar11.DeleteButton->SetEnabled(false);
 
     main.memberList.SetListIndex(1);
     dialogs.AnswerQuestion(Button::Action);
     main.DeleteMember();
     EXPECT_EQ(column(main.memberList, 0), Names{"Brown"});
     EXPECT_EQ(data.read("rkMemberList"), storedRoll);
-    EXPECT_TRUE(Globals::gSearchOn);
 
     clickShowAll(main);
     EXPECT_EQ(column(main.memberList, 0), (Names{"Adams", "Brown", "Clark", "Dunn"}));
     EXPECT_EQ(main.memberCountFld.Text(), "4");
     EXPECT_EQ(main.infoLabel.Text(), "Member Information");
     EXPECT_FALSE(Globals::gSearchOn);
-    for (ToolButton* button : {main.Toolbar11.AddButton, main.Toolbar11.DeleteButton}) {
-        EXPECT_TRUE(button->Enabled()) << button->Name;
+    for (ToolButton* button : {main.Toolbar11.AddButton, main.Toolbar11.DeleteButton})
         EXPECT_TRUE(button->action()->isEnabled()) << button->Name;
-    }
-
-    // With the filter ended a delete reaches the file again.
-    main.memberList.SetListIndex(3);
-    dialogs.AnswerQuestion(Button::Action);
-    clickDelete(main);
-    EXPECT_EQ(storedNames(), (Names{"Adams", "Brown", "Clark"}));
 }
 
-TEST_F(DeleteShowAllTest, ShowAllReplacesUnsavedEditsWithTheFile) {
+TEST_F(DeleteShowAllTest, ShowAllGivesUpWhatTheListHoldsAndTheFileDoesNot) {
     mainWindow& main = openWithFourMembers();
     main.memberList.SetListIndex(0);
     main.LastName.SetText("Edited");
@@ -140,38 +109,13 @@ TEST_F(DeleteShowAllTest, ShowAllReplacesUnsavedEditsWithTheFile) {
     EXPECT_EQ(column(main.memberList, 0), (Names{"Adams", "Brown", "Clark", "Dunn"}));
     EXPECT_EQ(main.memberList.ListIndex(), -1);
     EXPECT_EQ(main.LastName.Text(), "");
-}
 
-TEST_F(DeleteShowAllTest, ShowAllLeavesANewMemberBeingEnteredAlone) {
-    mainWindow& main = openWithFourMembers();
-    main.Toolbar11_Action(*main.Toolbar11.AddButton);
-    ASSERT_TRUE(Globals::gAddingMember);
-    clickShowAll(main);
-    EXPECT_TRUE(Globals::gAddingMember);
-    EXPECT_EQ(main.memberList.ListCount(), 4);
-    EXPECT_EQ(main.infoLabel.Text(), "Member Information");
-}
-
-TEST_F(DeleteShowAllTest, ShowAllWithoutAMemberFileEmptiesTheListQuietly) {
-    mainWindow& main = openWithFourMembers();
+    // Without a member file the list empties, quietly.
     data.dataFolder().Child("rkMemberList").Delete();
     clickShowAll(main);
     EXPECT_EQ(main.memberList.ListCount(), 0);
     EXPECT_EQ(main.memberCountFld.Text(), "0");
     EXPECT_TRUE(dialogs.asked().empty());
-}
-
-// The menu's route to Show All Members: the same reload, and with the whole
-// roll shown again adding and deleting reach the file, so their buttons are on.
-TEST_F(DeleteShowAllTest, ShowAllMembersItselfTurnsTheToolButtonsOnAgain) {
-    mainWindow& main = openWithFourMembers();
-    standInFilter(main, {3, 1});
-    main.ShowAllMembers();
-    EXPECT_EQ(main.memberList.ListCount(), 4);
-    EXPECT_FALSE(Globals::gSearchOn);
-    EXPECT_EQ(main.infoLabel.Text(), "Member Information");
-    EXPECT_TRUE(main.Toolbar11.AddButton->Enabled());
-    EXPECT_TRUE(main.Toolbar11.DeleteButton->Enabled());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The real program, sent SIGTERM at many moments of its start-up, of the
-// save and reload of its paid/due pass: afterwards the stored roll is the old
-// one or the new one, whole, and the program has ended cleanly.
+// The real program, sent SIGTERM at many moments of its start-up and of its
+// paid/due pass's save: the stored roll is then the old one or the new one,
+// whole, and the program has ended cleanly.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -21,12 +21,6 @@ constexpr int kMembers = 3000;
 std::string readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
-
-void writeFile(const QString& path, const std::string& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
 // A roll of which the paid/due pass changes many rows, so the roll it writes
@@ -69,7 +63,10 @@ protected:
 
     // Starts the program on the old roll and waits until it catches SIGTERM.
     void start(QProcess& program) {
-        writeFile(rollPath(), oldRoll);
+        QFile roll(rollPath());
+        ASSERT_TRUE(roll.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        roll.write(oldRoll.data(), static_cast<qint64>(oldRoll.size()));
+        roll.close();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_DATA_HOME", home.path());
         environment.insert("XDG_RUNTIME_DIR", home.filePath("run"));
@@ -118,12 +115,11 @@ TEST_F(QuitSignalTest, ASignalAtAnyMomentLeavesTheOldOrTheNewRollWhole) {
     ASSERT_NE(newRoll, oldRoll) << "the paid/due pass changed nothing";
 
     // Spread over the whole start-up, then close around the save and reload.
-    const qint64 startUp = std::max<qint64>(savedAfter * 3 / 2, 20);
+    const qint64 startUpUs = std::max<qint64>(savedAfter * 3 / 2, 20) * 1000;
     std::mt19937 random(12);
     std::vector<qint64> delaysUs;
-    constexpr int kSpread = 10;
-    for (int i = 0; i < kSpread; ++i)
-        delaysUs.push_back(startUp * 1000 * i / kSpread + random() % (startUp * 1000 / kSpread));
+    for (int i = 0; i < 10; ++i)
+        delaysUs.push_back(startUpUs * i / 10 + random() % (startUpUs / 10));
     for (int i = 0; i < 6; ++i)
         delaysUs.push_back(std::max<qint64>(0, savedAfter * 1000 - 10'000 + random() % 20'000));
     for (const qint64 delay : delaysUs) {
