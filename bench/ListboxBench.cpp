@@ -3,6 +3,9 @@
 // event loop getting its turns as the program's own loops give them. The
 // benchmark program's main makes the QApplication (offscreen).
 
+#include "bench/RollGenerator.h"
+#include "core/Column.h"
+#include "core/MemberFile.h"
 #include "platform/EventLoop.h"
 #include "platform/Listbox.h"
 
@@ -10,64 +13,25 @@
 #include <malloc.h>
 #include <QApplication>
 #include <QTableView>
-#include <array>
+#include <map>
 #include <memory>
-#include <random>
 #include <string>
-#include <vector>
 
 namespace {
 
-constexpr int kColumns = 18;
-using Member = std::array<std::string, kColumns>;
-
-// Made-up members shaped like the real roll: names, number, contacts,
-// address, dates, type, paid, notes, active.
-const std::vector<Member>& members(size_t count) {
-    static std::vector<Member> made;
-    static std::mt19937 random(2024);
-    auto pick = [](int low, int high) {
-        return std::uniform_int_distribution<int>(low, high)(random);
-    };
-    auto word = [&](int length) {
-        std::string text(1, static_cast<char>('A' + pick(0, 25)));
-        for (int i = 1; i < length; ++i)
-            text += static_cast<char>('a' + pick(0, 25));
-        return text;
-    };
-    auto phone = [](int exchange, int line) {
-        std::string text = "(555) ";
-        text += std::to_string(exchange);
-        text += '-';
-        text += line < 1000 ? "0000" : std::to_string(line);
-        return text;
-    };
-    while (made.size() < count) {
-        const std::string last = word(pick(4, 10));
-        const std::string first = word(pick(3, 8));
-        made.push_back(
-            {last, first, std::to_string(made.size() + 1), first + "." + last + "@example.org",
-             phone(pick(200, 999), pick(1000, 9999)), pick(0, 1) ? phone(pick(200, 999), 0) : "",
-             std::to_string(pick(1, 999)) + " " + word(pick(5, 10)) + " Street", word(pick(5, 9)),
-             std::string("K1A ") + char('0' + pick(1, 9)) + "B" + char('0' + pick(1, 9)), "ON",
-             std::to_string(pick(1990, 2024)) + "-0" + std::to_string(pick(1, 9)) + "-1" +
-                 std::to_string(pick(0, 9)),
-             pick(0, 3) ? "Individual" : "Family", pick(0, 5) ? "" : word(8) + " Ltd",
-             pick(0, 2) ? "Paid" : "Due", std::to_string(pick(20, 80)) + ".00",
-             std::to_string(pick(2015, 2024)),
-             pick(0, 4) ? "" : std::string("Called ") + word(6) + "###prefers mail",
-             pick(0, 9) ? "Active" : "Inactive"});
-    }
-    return made;
+// A generated member file of that many rows, made once per size.
+const std::string& roll(int rows) {
+    static std::map<int, std::string> made;
+    auto [at, fresh] = made.try_emplace(rows);
+    if (fresh)
+        at->second = GenerateRoll(rows);
+    return at->second;
 }
 
-size_t textBytes(size_t rows) {
-    const std::vector<Member>& source = members(rows);
-    size_t bytes = 0;
-    for (size_t row = 0; row < rows; ++row)
-        for (const std::string& cell : source[row])
-            bytes += cell.size();
-    return bytes;
+// The bytes of the cells themselves: the file less its separators and line ends.
+size_t textBytes(int rows) {
+    const size_t markup = static_cast<size_t>(kColumnCount) * MemberFile::kSeparator.size() + 1;
+    return roll(rows).size() - static_cast<size_t>(rows) * markup;
 }
 
 void publish() {
@@ -81,9 +45,9 @@ std::unique_ptr<Listbox> shownList(benchmark::State& state) {
         state.SkipWithError("needs a QApplication");
         return nullptr;
     }
-    auto list = std::make_unique<Listbox>("memberList", kColumns);
-    for (int column = 0; column < kColumns; ++column)
-        list->SetHeading(column, "Heading " + std::to_string(column));
+    auto list = std::make_unique<Listbox>("memberList", kColumnCount);
+    for (int column = 0; column < kColumnCount; ++column)
+        list->SetHeading(column, kColumnHeadings[size_t(column)]);
     list->CellBackgroundPaint = [](CellGraphics& g, int row, int) {
         if (row % 2 == 0)
             g.SetForeColor(232, 240, 255);
@@ -98,24 +62,15 @@ std::unique_ptr<Listbox> shownList(benchmark::State& state) {
     return list;
 }
 
-// How the roll is read from its file: every row added, then its cells set.
-void load(Listbox& list, int rows, bool turns) {
-    const std::vector<Member>& source = members(static_cast<size_t>(rows));
+// The roll read as the member file is read, the event loop's turns included.
+void load(Listbox& list, int rows) {
     list.DeleteAllRows();
-    for (int row = 0; row < rows; ++row) {
-        const Member& member = source[static_cast<size_t>(row)];
-        list.AddRow({});
-        for (int column = 0; column < kColumns; ++column) {
-            list.SetCell(list.LastIndex(), column, member[static_cast<size_t>(column)]);
-            if (turns)
-                EventLoop::Turn();
-        }
-    }
+    MemberFile::ParseRows(list.Rows(), roll(rows));
 }
 
 // The roll loaded with a member in the middle selected, the view caught up.
 void loadAndSelect(Listbox& list, int rows) {
-    load(list, rows, false);
+    load(list, rows);
     list.SetListIndex(rows / 2);
     publish();
 }
@@ -125,18 +80,18 @@ void BM_ListboxLoad(benchmark::State& state) {
     if (!list)
         return;
     const int rows = static_cast<int>(state.range(0));
-    members(static_cast<size_t>(rows));
+    roll(rows);
     const size_t heapBefore = mallinfo2().uordblks;
     bool measured = false;
     for (auto _ : state) {
-        load(*list, rows, true);
+        load(*list, rows);
         publish();
         if (!measured) {
             measured = true;
             const double perRow =
                 (double(mallinfo2().uordblks) - double(heapBefore)) / double(rows);
             state.counters["heap_bytes_per_row"] = perRow;
-            state.counters["text_bytes_per_row"] = double(textBytes(size_t(rows))) / rows;
+            state.counters["text_bytes_per_row"] = double(textBytes(rows)) / rows;
         }
     }
     state.SetItemsProcessed(state.iterations() * rows);
@@ -152,7 +107,7 @@ void BM_ListboxRemoveEveryOther(benchmark::State& state) {
     const int rows = static_cast<int>(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
-        load(*list, rows, false);
+        load(*list, rows);
         publish();
         state.ResumeTiming();
         for (int row = list->ListCount() - 1; row >= 0; --row) {
@@ -209,7 +164,7 @@ void BM_ListboxPublish(benchmark::State& state) {
         list->DeleteAllRows();
         if (asInsertion)
             publish();
-        load(*list, rows, false);
+        load(*list, rows);
         state.ResumeTiming();
         publish();
     }
