@@ -171,6 +171,8 @@ private:
     void buildLayout();
     void connectHandlers();
     void fillForm(int row);
+    // Every text field of the window, and the notes, on or off.
+    void setFieldsEnabled(bool enabled);
     // A filter starts from the whole roll: the stored one when a filter is
     // shown, else the one shown, which is stored first.
     void restoreOrPersistRoll();

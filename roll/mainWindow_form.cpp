@@ -152,19 +152,18 @@ void mainWindow::ClearFlds() {
 }
 
 void mainWindow::blockFields() {
-    for (int i = 0; i < ControlCount(); ++i) {
-        if (auto* field = dynamic_cast<TextField*>(&ControlAt(i)))
-            field->SetEnabled(false);
-        EventLoop::Turn();
-    }
-    notesFld.SetEnabled(false);
+    setFieldsEnabled(false);
 }
 
 void mainWindow::unblockFields() {
+    setFieldsEnabled(true);
+}
+
+void mainWindow::setFieldsEnabled(bool enabled) {
     for (int i = 0; i < ControlCount(); ++i) {
         if (auto* field = dynamic_cast<TextField*>(&ControlAt(i)))
-            field->SetEnabled(true);
+            field->SetEnabled(enabled);
         EventLoop::Turn();
     }
-    notesFld.SetEnabled(true);
+    notesFld.SetEnabled(enabled);
 }
