@@ -21,7 +21,6 @@ void mainWindow::DeleteMember() {
 
 void mainWindow::ShowAllMembers() {
     // Whatever the list held and the file does not is given up for the file.
-    memberList.DeleteAllRows();
     Globals::loadListBox(memberList, Roll::kFileName);
     infoLabel.SetText("Member Information");
     Globals::gSearchOn = false;
