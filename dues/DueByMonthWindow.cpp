@@ -4,7 +4,6 @@
 #include "core/ListFilters.h"
 #include "platform/Date.h"
 #include "platform/FocusOrder.h"
-#include "platform/Text.h"
 #include "roll/mainWindow.h"
 
 DueByMonthWindow::DueByMonthWindow() {
@@ -36,12 +35,11 @@ void DueByMonthWindow::PushButton1_Action() {
     main.enterFilteredState();
     const int month = PopupMenu1.ListIndex() + 1;
     const int year = today.Year();
-    main.keepOnlyRows(Column::DueDate, [&](std::string_view due) { return DueInYear(due, year); });
-    main.keepOnlyRows(Column::DueDate,
-                      [&](std::string_view due) { return DueInMonth(due, month); });
+    main.keepOnlyRows(Column::DueDate, [&](std::string_view due) {
+        return DueInYear(due, year) && DueInMonth(due, month);
+    });
     main.infoLabel.SetText("Memberships Due in " + PopupMenu1.Text());
     main.memberList.SetListIndex(-1);
-    main.memberCountFld.SetText(Str(main.memberList.ListCount()));
     // Made anew, with January, the next time.
     Close();
 }

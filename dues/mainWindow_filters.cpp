@@ -25,7 +25,6 @@ void mainWindow::doListFilter(const ListFilter& filter) {
     restoreOrPersistRoll();
     enterFilteredState();
     keepOnlyRows(filter.column, [&](std::string_view cell) { return FilterKeeps(filter, cell); });
-    memberCountFld.SetText(Str(memberList.ListCount()));
 }
 
 // The menu's due filter leaves the caption as it was.
@@ -58,4 +57,5 @@ void mainWindow::keepOnlyRows(Column column,
             memberList.RemoveRow(row);
         EventLoop::Turn();
     }
+    memberCountFld.SetText(Str(memberList.ListCount()));
 }

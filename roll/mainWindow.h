@@ -143,7 +143,7 @@ public:
     // buttons that would change the roll are off until Show All Members.
     void enterFilteredState();
     // Removes, from the last row up, every row whose cell in the column is
-    // not kept.
+    // not kept, and shows how many rows are left.
     void keepOnlyRows(Column column, const std::function<bool(std::string_view cell)>& keeps);
 
     // The menu bar's commands, registered under their items' names; each
