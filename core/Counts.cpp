@@ -2,12 +2,11 @@
 
 #include "platform/EventLoop.h"
 #include "platform/RowTable.h"
-#include "platform/Text.h"
 
-int CountRows(const RowTable& rows, const CountRule& rule) {
+int CountRows(const RowTable& rows, const ListFilter& filter) {
     int count = 0;
     for (int row = 0; row < rows.RowCount(); ++row) {
-        if (SameText(rows.Cell(row, +rule.column), rule.value))
+        if (FilterKeeps(filter, rows.Cell(row, +filter.column)))
             ++count;
         EventLoop::Turn();
     }

@@ -22,14 +22,17 @@ struct FindMenuItem {
 };
 
 inline constexpr ListFilter kDueFilter{Column::PaidDue, "due", "Due Memberships"};
+inline constexpr ListFilter kPaidFilter{Column::PaidDue, "paid", "Paid Memberships"};
+inline constexpr ListFilter kActiveFilter{Column::Status, "active", "Active Memberships"};
+inline constexpr ListFilter kInactiveFilter{Column::Status, "inactive", "Inactive Memberships"};
 
 // In the order the drop-down lists them.
 inline constexpr std::array<FindMenuItem, 5> kFindMenuItems = {{
     {"Due Members", kDueFilter},
     {"Due by Month", std::nullopt},
-    {"Paid Members", ListFilter{Column::PaidDue, "paid", "Paid Memberships"}},
-    {"Active Members", ListFilter{Column::Status, "active", "Active Memberships"}},
-    {"Inactive Members", ListFilter{Column::Status, "inactive", "Inactive Memberships"}},
+    {"Paid Members", kPaidFilter},
+    {"Active Members", kActiveFilter},
+    {"Inactive Members", kInactiveFilter},
 }};
 
 // The drop-down item a chosen text names, case ignored; nothing for any other text.

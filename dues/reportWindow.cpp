@@ -50,16 +50,16 @@ reportWindow::reportWindow() {
 }
 
 void reportWindow::paidFld_Open() {
-    paidFld.SetText(Str(CountRows(shownRows(), kActiveCount)));
+    paidFld.SetText(Str(CountRows(shownRows(), kActiveFilter)));
 }
 void reportWindow::dueFld_Open() {
-    dueFld.SetText(Str(CountRows(shownRows(), kInactiveCount)));
+    dueFld.SetText(Str(CountRows(shownRows(), kInactiveFilter)));
 }
 void reportWindow::paidFld1_Open() {
-    paidFld1.SetText(Str(CountRows(shownRows(), kPaidCount)));
+    paidFld1.SetText(Str(CountRows(shownRows(), kPaidFilter)));
 }
 void reportWindow::dueFld1_Open() {
-    dueFld1.SetText(Str(CountRows(shownRows(), kDueCount)));
+    dueFld1.SetText(Str(CountRows(shownRows(), kDueFilter)));
 }
 
 void reportWindow::TextField1_Open() {
