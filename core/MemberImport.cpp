@@ -1,7 +1,10 @@
 #include "core/MemberImport.h"
 
+#include "platform/EventLoop.h"
+#include "platform/RowTable.h"
 #include "platform/Text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -32,6 +35,18 @@ MemberCells ImportedMember(std::string_view line, const MappingTexts& mappingTex
             cells[+kImportColumns[mapping]] = NthField(line, kFieldSeparator, field);
     }
     return cells;
+}
+
+void AppendImportedMembers(RowTable& rows, std::string_view fileText,
+                           const MappingTexts& mappingTexts) {
+    ImportLines lines(fileText);
+    std::array<std::string_view, kColumnCount> cellViews;
+    do {
+        const MemberCells cells = ImportedMember(lines.ReadLine(), mappingTexts);
+        std::copy(cells.begin(), cells.end(), cellViews.begin());
+        rows.AddRow(cellViews);
+        EventLoop::Turn();
+    } while (!lines.AtEnd());
 }
 
 ImportLines::ImportLines(std::string_view text) : rest_(text) {

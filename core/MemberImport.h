@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+class RowTable;
+
 // Reading members from comma-separated text. There is no header line and no
 // quoting: every line read is one member, and a line is cut at every ",".
 
@@ -31,6 +33,10 @@ int ImportFieldNumber(std::string_view mappingText);
 // that field of the line (empty when the line has no such field) into its
 // column. The columns no mapping row fills stay empty.
 MemberCells ImportedMember(std::string_view line, const MappingTexts& mappingTexts);
+
+// Appends one row for every line of an import file, as ImportedMember gives it.
+void AppendImportedMembers(RowTable& rows, std::string_view fileText,
+                           const MappingTexts& mappingTexts);
 
 // The lines of an import file. LF, CRLF and CR all end a line, since
 // spreadsheets write CRLF and a CR left behind would end up in the last

@@ -1,7 +1,6 @@
 #include "exchange/CustomImportWindow.h"
 
 #include "platform/Dialogs.h"
-#include "platform/EventLoop.h"
 #include "platform/FocusOrder.h"
 #include "platform/Listbox.h"
 #include "platform/Streams.h"
@@ -72,25 +71,12 @@ void CustomImportWindow::PushButton1_Action() {
     // The rows go to the whole roll, which is then saved: a filtered list is
     // first replaced by the roll, exactly as the toolbar's Show All does.
     if (Globals::gSearchOn)
-        main.Toolbar11_Action(*main.Toolbar11.ShowAllMembers);
-    appendMembers(main.memberList, fileText);
+        main.ShowAllMembers();
+    AppendImportedMembers(main.memberList.Rows(), fileText, mappingTexts());
     // A failed save is told by the save itself; the rows stay in the list.
     Globals::saveRoll(main.memberList);
 
     Close();
-}
-
-void CustomImportWindow::appendMembers(Listbox& list, std::string_view fileText) {
-    ImportLines lines(fileText);
-    do {
-        const MemberCells cells = ImportedMember(lines.ReadLine(), mappingTexts());
-        list.AddRow({});
-        for (int column = 0; column < kColumnCount; ++column) {
-            if (!cells[column].empty())
-                list.SetCell(list.LastIndex(), column, cells[column]);
-        }
-        EventLoop::Turn();
-    } while (!lines.AtEnd());
 }
 
 MappingTexts CustomImportWindow::mappingTexts() const {

@@ -6,10 +6,6 @@
 #include "platform/TextField.h"
 #include "platform/Window.h"
 
-#include <string_view>
-
-class Listbox;
-
 // Appends members read from a comma-separated file to the roll. For each
 // member field the user names the field of the file's lines that holds it,
 // or 0 for none.
@@ -66,7 +62,6 @@ public:
     void PushButton2_Action();
 
 private:
-    void appendMembers(Listbox& list, std::string_view fileText);
     // The mapping fields' texts as they stand now, in the rows' order.
     MappingTexts mappingTexts() const;
 
