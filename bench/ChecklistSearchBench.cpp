@@ -13,15 +13,13 @@
 
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>
-#include <fstream>
 
 namespace {
 
 // The main window listing a generated roll of `members` rows.
 mainWindow& windowWithRoll(int members) {
     mainWindow& main = mainWindow::instance();
-    std::ofstream(Globals::gProgramDataFolder.Child("rkMemberList").Path(), std::ios::binary)
-        << GenerateRoll(members);
+    StoreGeneratedRoll(Globals::gProgramDataFolder, members);
     Globals::loadListBox(main.memberList, "rkMemberList");
     return main;
 }

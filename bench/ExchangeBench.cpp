@@ -14,17 +14,9 @@
 
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>
-#include <chrono>
 #include <cstdio>
-#include <fstream>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // Answers the open and save dialogs with one file.
 class FileDialogs : public DialogDriver {
@@ -46,14 +38,13 @@ private:
 // The main window with a generated roll of `members` rows loaded, and the
 // seconds that load took.
 double loadRoll(mainWindow& main, int members) {
-    std::ofstream(Globals::gProgramDataFolder.Child("rkMemberList").Path(), std::ios::binary)
-        << GenerateRoll(members);
+    StoreGeneratedRoll(Globals::gProgramDataFolder, members);
     main.memberList.DeleteAllRows();
     QCoreApplication::processEvents();
     const auto start = Clock::now();
     Globals::loadListBox(main.memberList, "rkMemberList");
     QCoreApplication::processEvents();
-    return secondsSince(start);
+    return SecondsSince(start);
 }
 
 // The seconds Python's csv module takes to read the file into rows, as
@@ -91,7 +82,7 @@ void BM_ExportImport(benchmark::State& state) {
         auto start = Clock::now();
         ExportWindow::instance().PushButton1_Action();
         QCoreApplication::processEvents();
-        const double exportSeconds = secondsSince(start);
+        const double exportSeconds = SecondsSince(start);
         exporting += exportSeconds;
 
         main.memberList.DeleteAllRows();
@@ -99,7 +90,7 @@ void BM_ExportImport(benchmark::State& state) {
         start = Clock::now();
         CustomImportWindow::instance().PushButton1_Action();
         QCoreApplication::processEvents();
-        const double importSeconds = secondsSince(start);
+        const double importSeconds = SecondsSince(start);
         importing += importSeconds;
 
         python += pythonCsvSeconds(file);

@@ -10,21 +10,12 @@
 #include "roll/mainWindow.h"
 
 #include <benchmark/benchmark.h>
-#include <chrono>
-#include <fstream>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
 mainWindow& windowWithStoredRoll(int members) {
     mainWindow& main = mainWindow::instance();
-    std::ofstream(Globals::gProgramDataFolder.Child("rkMemberList").Path(), std::ios::binary)
-        << GenerateRoll(members);
+    StoreGeneratedRoll(Globals::gProgramDataFolder, members);
     return main;
 }
 
@@ -32,7 +23,7 @@ mainWindow& windowWithStoredRoll(int members) {
 double timedLoad(mainWindow& main) {
     const auto start = Clock::now();
     Globals::loadListBox(main.memberList, "rkMemberList");
-    return secondsSince(start);
+    return SecondsSince(start);
 }
 
 void report(benchmark::State& state, double filterSeconds, double loadSeconds, int kept) {
@@ -55,7 +46,7 @@ void BM_ToolbarFilter(benchmark::State& state) {
         Globals::gSearchOn = fromFiltered;
         const auto start = Clock::now();
         main.doListFilter(kDueFilter);
-        const double seconds = secondsSince(start);
+        const double seconds = SecondsSince(start);
         filterSeconds += seconds;
         state.SetIterationTime(seconds);
     }
@@ -75,7 +66,7 @@ void BM_FindDueByMonth(benchmark::State& state) {
         window.PopupMenu1.SetListIndex(2);
         const auto start = Clock::now();
         window.PushButton1_Action();
-        const double seconds = secondsSince(start);
+        const double seconds = SecondsSince(start);
         filterSeconds += seconds;
         state.SetIterationTime(seconds);
     }

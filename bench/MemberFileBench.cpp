@@ -22,18 +22,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QCoreApplication>
-#include <chrono>
 #include <fstream>
 #include <functional>
 #include <memory>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 long statusKilobytes(const char* field) {
     std::ifstream status("/proc/self/status");
@@ -55,13 +48,6 @@ FolderItem benchFolder() {
     return folder;
 }
 
-// Stores a roll of `members` rows as the member file; its size.
-size_t storeRoll(const FolderItem& folder, int members) {
-    const std::string roll = GenerateRoll(members);
-    std::ofstream(folder.Child("rkMemberList").Path(), std::ios::binary) << roll;
-    return roll.size();
-}
-
 // The honest baseline of a load: one read of the whole file into a fresh
 // buffer of its size. The buffer is mapped from the system directly, so what
 // the allocator did before (a big block freed earlier and kept) never lends
@@ -77,7 +63,7 @@ double rawRead(const FolderItem& file) {
     benchmark::DoNotOptimize(::read(fd, buffer, size));
     ::close(fd);
     ::munmap(buffer, size);
-    return secondsSince(start);
+    return SecondsSince(start);
 }
 
 // The honest baseline of a save: the same bytes written through the same
@@ -87,7 +73,7 @@ double rawWrite(const FolderItem& file, std::string_view bytes) {
     auto out = file.CreateTextFile();
     out->Write(bytes);
     out->Close();
-    return secondsSince(start);
+    return SecondsSince(start);
 }
 
 std::string fileBytes(const FolderItem& file) {
@@ -112,7 +98,7 @@ void measureLoad(benchmark::State& state, const FolderItem& file, size_t fileSiz
         resetPeak();
         const auto start = Clock::now();
         rows = load();
-        const double seconds = secondsSince(start);
+        const double seconds = SecondsSince(start);
         loaded += seconds;
         peakAboveEmpty = std::max(peakAboveEmpty, statusKilobytes("VmHWM:") - emptyProgram);
         state.SetIterationTime(seconds);
@@ -132,7 +118,7 @@ void measureSave(benchmark::State& state, const FolderItem& folder, size_t fileS
         raw += rawWrite(rawFile, bytes);
         const auto start = Clock::now();
         save();
-        const double seconds = secondsSince(start);
+        const double seconds = SecondsSince(start);
         saved += seconds;
         state.SetIterationTime(seconds);
     }
@@ -144,7 +130,7 @@ void measureSave(benchmark::State& state, const FolderItem& folder, size_t fileS
 
 void BM_CoreLoad(benchmark::State& state) {
     const FolderItem folder = benchFolder();
-    const size_t fileSize = storeRoll(folder, static_cast<int>(state.range(0)));
+    const size_t fileSize = StoreGeneratedRoll(folder, static_cast<int>(state.range(0)));
     RowTable rows(kColumnCount);
     measureLoad(
         state, folder.Child("rkMemberList"), fileSize, [&] { rows.Clear(); },
@@ -158,7 +144,7 @@ void BM_CoreLoad(benchmark::State& state) {
 
 void BM_CoreSave(benchmark::State& state) {
     const FolderItem folder = benchFolder();
-    const size_t fileSize = storeRoll(folder, static_cast<int>(state.range(0)));
+    const size_t fileSize = StoreGeneratedRoll(folder, static_cast<int>(state.range(0)));
     RowTable rows(kColumnCount);
     MemberFile::Load(rows, folder, "rkMemberList");
     measureSave(state, folder, fileSize, [&] { MemberFile::Save(rows, folder, "rkMemberList"); });
@@ -167,7 +153,7 @@ void BM_CoreSave(benchmark::State& state) {
 void BM_LoadListBox(benchmark::State& state) {
     mainWindow& main = mainWindow::instance();
     const FolderItem folder = Globals::gProgramDataFolder;
-    const size_t fileSize = storeRoll(folder, static_cast<int>(state.range(0)));
+    const size_t fileSize = StoreGeneratedRoll(folder, static_cast<int>(state.range(0)));
     measureLoad(
         state, folder.Child("rkMemberList"), fileSize,
         [&] {
@@ -185,7 +171,7 @@ void BM_LoadListBox(benchmark::State& state) {
 void BM_SaveListbox(benchmark::State& state) {
     mainWindow& main = mainWindow::instance();
     const FolderItem folder = Globals::gProgramDataFolder;
-    const size_t fileSize = storeRoll(folder, static_cast<int>(state.range(0)));
+    const size_t fileSize = StoreGeneratedRoll(folder, static_cast<int>(state.range(0)));
     Globals::loadListBox(main.memberList, "rkMemberList");
     measureSave(state, folder, fileSize,
                 [&] { Globals::saveListbox(main.memberList, "rkMemberList"); });

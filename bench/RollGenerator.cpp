@@ -1,6 +1,7 @@
 #include "bench/RollGenerator.h"
 
 #include <array>
+#include <fstream>
 #include <random>
 
 namespace {
@@ -68,4 +69,10 @@ std::string GenerateRoll(int members, uint32_t seed) {
         roll += '\n';
     }
     return roll;
+}
+
+size_t StoreGeneratedRoll(const FolderItem& folder, int members) {
+    const std::string roll = GenerateRoll(members);
+    std::ofstream(folder.Child("rkMemberList").Path(), std::ios::binary) << roll;
+    return roll.size();
 }
