@@ -39,10 +39,9 @@ public:
     // file only when the stream is closed (see TextOutputStream).
     std::unique_ptr<TextOutputStream> CreateTextFile() const;
 
-    // The system's reason why the last text file this thread tried to open
-    // or create could not be ("Permission denied", "Is a directory"); empty
+    // The system's reason why the last text file this thread tried to
+    // create could not be ("Permission denied", "Is a directory"); empty
     // when that one succeeded.
-    static std::string LastReadError();
     static std::string LastWriteError();
 
     friend bool operator==(const FolderItem&, const FolderItem&) = default;

@@ -10,12 +10,12 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace {
 
-// Why the last open or create on this thread failed; the streams set them,
-// FolderItem hands them out.
-thread_local std::string lastReadError;
+// Why the last create on this thread failed; the output stream sets it,
+// FolderItem hands it out.
 thread_local std::string lastWriteError;
 
 QString qtPath(const FolderItem& file) {
@@ -53,10 +53,6 @@ void syncFolder(const FolderItem& file) {
 
 }  // namespace
 
-std::string FolderItem::LastReadError() {
-    return lastReadError;
-}
-
 std::string FolderItem::LastWriteError() {
     return lastWriteError;
 }
@@ -64,53 +60,26 @@ std::string FolderItem::LastWriteError() {
 std::unique_ptr<TextInputStream> TextInputStream::Open(const FolderItem& file) {
     // The system opens a folder for reading without complaint; Qt 6 happens
     // to refuse it, but the rule is ours to keep.
-    lastReadError = whyNoFileCanBe(file);
-    if (!lastReadError.empty())
+    if (!whyNoFileCanBe(file).empty())
         return nullptr;
     QFile in(qtPath(file));
-    errno = 0;
-    if (!in.open(QIODevice::ReadOnly)) {
-        lastReadError = reasonFor(in, errno);
+    if (!in.open(QIODevice::ReadOnly))
         return nullptr;
-    }
-    errno = 0;
     const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        lastReadError = reasonFor(in, errno);
+    if (in.error() != QFileDevice::NoError)
         return nullptr;
-    }
     return std::unique_ptr<TextInputStream>(
         new TextInputStream(std::string(bytes.constData(), static_cast<size_t>(bytes.size()))));
 }
 
 TextInputStream::TextInputStream(std::string bytes) : bytes_(std::move(bytes)) {}
 
-std::string TextInputStream::ReadLine() {
-    const std::string_view rest = std::string_view(bytes_).substr(position_);
-    const size_t end = rest.find_first_of("\r\n");
-    if (end == std::string_view::npos) {
-        position_ = bytes_.size();
-        return std::string(rest);
-    }
-    const bool crlf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
-    position_ += end + (crlf ? 2 : 1);
-    return std::string(rest.substr(0, end));
-}
-
 std::string TextInputStream::ReadAll() {
-    std::string rest = bytes_.substr(position_);
-    position_ = bytes_.size();
-    return rest;
-}
-
-bool TextInputStream::EndOfFile() const {
-    return position_ >= bytes_.size();
+    return std::exchange(bytes_, {});
 }
 
 void TextInputStream::Close() {
-    bytes_.clear();
-    bytes_.shrink_to_fit();
-    position_ = 0;
+    bytes_ = {};
 }
 
 std::unique_ptr<TextOutputStream> TextOutputStream::Create(const FolderItem& file) {

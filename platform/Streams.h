@@ -8,26 +8,19 @@
 class FolderItem;
 class QSaveFile;
 
-// Reads a text file. The text is taken as bytes, unchanged; lines end at
-// "\n", "\r\n" or "\r".
+// Reads a text file. The text is taken as bytes, unchanged.
 class TextInputStream {
 public:
-    // Nothing when the item is missing, a folder, or can't be read; then
-    // FolderItem::LastReadError() says why.
+    // Nothing when the item is missing, a folder, or can't be read.
     static std::unique_ptr<TextInputStream> Open(const FolderItem& file);
 
-    // The next line without its line end; empty at the end of the file.
-    std::string ReadLine();
     // Everything not yet read.
     std::string ReadAll();
-    // True once nothing remains to be read.
-    bool EndOfFile() const;
     void Close();
 
 private:
     explicit TextInputStream(std::string bytes);
     std::string bytes_;
-    size_t position_ = 0;
 };
 
 // Writes a text file safely: the text goes to a new file beside the old one,
