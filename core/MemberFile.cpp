@@ -226,6 +226,8 @@ void ParseRows(RowTable& rows, std::string_view text) {
                 cells[cell++] = text.substr(cellStart, at - cellStart);
             for (; cell < columns; ++cell)
                 cells[cell] = {};
+            // A turn for each cell and one for the row, as filling the row
+            // cell by cell would give; each is cheap unless a slice is up.
             for (size_t turns = 0; turns < columns; ++turns)
                 EventLoop::Turn();
             rows.AddRow(cells);
