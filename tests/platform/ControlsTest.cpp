@@ -27,45 +27,41 @@ const std::string latin1Cafe2 = "caf\xea";
 // Each text is read while the handler runs: the change is told before SetText
 // returns, and only when the text really changed, bytes the toolkit cannot
 // show included.
-TEST(TextFieldTest, SetTextKeepsBytesAndTellsOnlyRealChanges) {
+TEST(TextControls, KeepTheBytesSetAndTellOnlyRealChanges) {
     TextField field("field");
     std::vector<std::string> seen;
     field.TextChange = [&] { seen.push_back(field.Text()); };
     field.lineEdit()->resize(120, 22);
     field.lineEdit()->show();
-
     for (const std::string& text : {std::string("Anna"), std::string("Anna"), latin1Cafe,
                                     latin1Cafe, latin1Cafe2, std::string()})
         field.SetText(text);
     EXPECT_EQ(seen, (std::vector<std::string>{"Anna", latin1Cafe, latin1Cafe2, ""}));
-
     // A long text filled in by the program shows its start.
     field.SetText("Acme Incorporated International Holdings Limited Partnership");
     EXPECT_EQ(field.lineEdit()->cursorPosition(), 0);
+
+    TextArea area("area");
+    int changes = 0;
+    area.TextChange = [&] { ++changes; };
+    for (const std::string& cafe : {latin1Cafe, latin1Cafe, latin1Cafe2})
+        area.SetText("Dear " + cafe + ",\r\nthanks");
+    EXPECT_EQ(area.Text(), "Dear " + latin1Cafe2 + ",\r\nthanks");
+    EXPECT_EQ(changes, 2);
+    QTextCursor cursor(area.textEdit()->document());
+    cursor.movePosition(QTextCursor::End);
+    area.textEdit()->setTextCursor(cursor);
+    QTest::keyClicks(area.textEdit(), "!");
+    EXPECT_EQ(changes, 3);
+    // Edited: now the text is what the area shows.
+    EXPECT_EQ(area.Text(), "Dear caf\xef\xbf\xbd,\nthanks!");
 }
 
-TEST(TextFieldTest, TypedTextIsUtf8AndReturnIsACarriageReturn) {
+TEST(TextFieldTest, TypedAndPastedTextIsUtf8OnOneLineAndReturnIsACarriageReturn) {
     TextField field("field");
-    field.SetText(latin1Cafe);
-    std::vector<std::string> keys;
-    field.KeyUp = [&](std::string_view key) { keys.emplace_back(key); };
-
-    field.lineEdit()->selectAll();
-    QTest::keyClick(field.lineEdit(), Qt::Key_Z);
-    // QTest spells out only ASCII keys.
-    QTest::sendKeyEvent(QTest::Click, field.lineEdit(), Qt::Key_Ediaeresis, QStringLiteral("ë"),
-                        Qt::NoModifier);
-    QTest::keyClick(field.lineEdit(), Qt::Key_Return);
-    QTest::keyClick(field.lineEdit(), Qt::Key_Enter);
-
-    EXPECT_EQ(field.Text(), "z\xc3\xab");
-    EXPECT_EQ(keys, (std::vector<std::string>{"z", "\xc3\xab", "\r", "\r"}));
-}
-
-TEST(TextFieldTest, PastedLineEndsBecomeBlanksInTheFieldAndItsText) {
-    TextField field("field");
-    std::vector<std::string> seen;
+    std::vector<std::string> seen, keys;
     field.TextChange = [&] { seen.push_back(field.Text()); };
+    field.KeyUp = [&](std::string_view key) { keys.emplace_back(key); };
     field.lineEdit()->show();
     field.lineEdit()->setFocus();
 
@@ -73,29 +69,14 @@ TEST(TextFieldTest, PastedLineEndsBecomeBlanksInTheFieldAndItsText) {
     field.lineEdit()->paste();
     EXPECT_EQ(field.lineEdit()->text(), "Suite 4 Building B Rear");
     EXPECT_EQ(seen, (std::vector<std::string>{"Suite 4 Building B Rear"}));
-    // Typing goes on where the paste ended.
-    QTest::keyClicks(field.lineEdit(), " door");
-    EXPECT_EQ(field.Text(), "Suite 4 Building B Rear door");
-}
-
-TEST(TextAreaTest, KeepsLineEndsAndBytesAsSetUntilEdited) {
-    TextArea area("area");
-    int changes = 0;
-    area.TextChange = [&] { ++changes; };
-    area.SetText("Dear " + latin1Cafe + ",\r\nthanks");
-    area.SetText("Dear " + latin1Cafe + ",\r\nthanks");
-    area.SetText("Dear " + latin1Cafe2 + ",\r\nthanks");
-    EXPECT_EQ(area.Text(), "Dear " + latin1Cafe2 + ",\r\nthanks");
-    EXPECT_EQ(changes, 2);
-
-    QTextCursor cursor(area.textEdit()->document());
-    cursor.movePosition(QTextCursor::End);
-    area.textEdit()->setTextCursor(cursor);
-    QTest::keyClicks(area.textEdit(), "!");
-
-    EXPECT_EQ(changes, 3);
-    // Edited: now the text is what the area shows.
-    EXPECT_EQ(area.Text(), "Dear caf\xef\xbf\xbd,\nthanks!");
+    // Typing goes on where the paste ended; QTest spells out only ASCII keys.
+    QTest::keyClick(field.lineEdit(), Qt::Key_Z);
+    QTest::sendKeyEvent(QTest::Click, field.lineEdit(), Qt::Key_Ediaeresis, QStringLiteral("ë"),
+                        Qt::NoModifier);
+    QTest::keyClick(field.lineEdit(), Qt::Key_Return);
+    QTest::keyClick(field.lineEdit(), Qt::Key_Enter);
+    EXPECT_EQ(field.Text(), "Suite 4 Building B Rearz\xc3\xab");
+    EXPECT_EQ(keys, (std::vector<std::string>{"z", "\xc3\xab", "\r", "\r"}));
 }
 
 // The spans of the area's first paragraph underlined as misspelled.
@@ -134,7 +115,6 @@ TEST(LabelTest, CarriageReturnBreaksTheLineAndNothingIsReadAsMarkup) {
     auto* shown = static_cast<QLabel*>(label.widget());
     EXPECT_EQ(shown->text(), "Members:\n12");
     EXPECT_EQ(label.Text(), "Members:\r12");
-
     label.SetText("<b>5</b>");
     EXPECT_EQ(shown->text(), "<b>5</b>");
     EXPECT_EQ(shown->textFormat(), Qt::PlainText);

@@ -1,7 +1,13 @@
 #include "platform/Listbox.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractItemModelTester>
+#include <QImage>
+#include <QItemSelectionModel>
 #include <QLocale>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
 #include <random>
 #include <string>
 #include <vector>
@@ -12,12 +18,20 @@ using Rows = std::vector<std::vector<std::string>>;
 using Texts = std::vector<std::string>;
 
 Rows cells(const Listbox& list) {
-    Rows rows;
-    for (int row = 0; row < list.ListCount(); ++row) {
-        rows.emplace_back();
+    Rows rows(size_t(list.ListCount()));
+    for (int row = 0; row < list.ListCount(); ++row)
         for (int column = 0; column < list.ColumnCount(); ++column)
-            rows.back().push_back(list.Cell(row, column));
-    }
+            rows[size_t(row)].push_back(list.Cell(row, column));
+    return rows;
+}
+
+// What the view can read, cell by cell.
+Rows shown(const Listbox& list) {
+    const QAbstractItemModel* model = list.view()->model();
+    Rows rows(size_t(model->rowCount()));
+    for (int row = 0; row < model->rowCount(); ++row)
+        for (int column = 0; column < model->columnCount(); ++column)
+            rows[size_t(row)].push_back(model->index(row, column).data().toString().toStdString());
     return rows;
 }
 
@@ -26,12 +40,6 @@ Texts column(const Listbox& list, int column) {
     for (int row = 0; row < list.ListCount(); ++row)
         texts.push_back(list.Cell(row, column));
     return texts;
-}
-
-// Rows "0", "1", ... in the first cell.
-void addNumberedRows(Listbox& list, int count) {
-    for (int n = 0; n < count; ++n)
-        list.AddRow(std::to_string(n));
 }
 
 TEST(ListboxCells, KeepEveryByteAndIgnoreCellsOutOfRange) {
@@ -53,29 +61,21 @@ TEST(ListboxCells, KeepEveryByteAndIgnoreCellsOutOfRange) {
     list.RemoveRow(2);
     list.RemoveRow(-1);
     EXPECT_EQ(cells(list), (Rows{{invalid, "é", withNul}, {"short", "", ""}}));
-
-    // A column given up and made again comes back empty, not with its old text.
-    list.SetColumnCount(2);
-    list.SetColumnCount(3);
-    EXPECT_EQ(cells(list), (Rows{{invalid, "é", ""}, {"short", "", ""}}));
 }
 
-// Random edits against plain vectors of rows, with the selection and the row
-// added last followed too.
+// Random edits against plain vectors of rows, with the selection, the row
+// added last and the changes told followed too.
 TEST(ListboxRows, RandomEditsMatchPlainRows) {
     Listbox list("list", 3);
     Rows expected;
-    int expectedIndex = -1;
-    int expectedLast = -1;
-    int changes = 0;
-    int expectedChanges = 0;
+    int expectedIndex = -1, expectedLast = -1, changes = 0, expectedChanges = 0;
     list.Change = [&] { ++changes; };
     std::mt19937 random(7);
     auto below = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
 
     for (int step = 0; step < 4000; ++step) {
         const int count = static_cast<int>(expected.size());
-        const int action = below(10);
+        const int action = below(9);
         if (action < 3 || count == 0) {
             const std::string text = "r" + std::to_string(step);
             list.AddRow(text);
@@ -87,8 +87,7 @@ TEST(ListboxRows, RandomEditsMatchPlainRows) {
                  row -= 1 + below(3), --n) {
                 list.RemoveRow(row);
                 expected.erase(expected.begin() + row);
-                if (row == expectedIndex)
-                    ++expectedChanges;
+                expectedChanges += row == expectedIndex;
                 for (int* followed : {&expectedIndex, &expectedLast}) {
                     if (row < *followed)
                         --*followed;
@@ -97,20 +96,15 @@ TEST(ListboxRows, RandomEditsMatchPlainRows) {
                 }
             }
         } else if (action < 8) {
-            const int row = below(count);
-            const int col = below(3);
+            const int row = below(count), col = below(3);
             const std::string text = "s" + std::to_string(step);
             list.SetCell(row, col, text);
             expected[size_t(row)][size_t(col)] = text;
-        } else if (action < 9) {
-            const int row = below(count);
-            ASSERT_EQ(list.Cell(row, 0), expected[size_t(row)][0]) << "step " << step;
         } else {
             // Past the end means no row.
             const int row = below(count + 2) - 1;
             const int selected = row < count ? row : -1;
-            if (selected != expectedIndex)
-                ++expectedChanges;
+            expectedChanges += selected != expectedIndex;
             list.SetListIndex(row);
             expectedIndex = selected;
         }
@@ -120,18 +114,14 @@ TEST(ListboxRows, RandomEditsMatchPlainRows) {
     }
     EXPECT_EQ(cells(list), expected);
     EXPECT_EQ(changes, expectedChanges);
-}
 
-TEST(ListboxRows, DeleteAllRowsClearsTheSelectionOnce) {
-    Listbox list("list");
-    addNumberedRows(list, 6);
-    list.SetListIndex(3);
-    std::vector<int> seen;
-    list.Change = [&] { seen.push_back(list.ListIndex()); };
+    // Emptied, the selection goes once.
+    list.SetListIndex(0);
+    changes = 0;
     list.DeleteAllRows();
     list.DeleteAllRows();
-    EXPECT_EQ(seen, (std::vector<int>{-1}));
-    EXPECT_EQ(list.ListCount(), 0);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(list.ListIndex(), -1);
     EXPECT_EQ(list.LastIndex(), -1);
 }
 
@@ -161,18 +151,16 @@ TEST(ListboxSort, StableIgnoringCaseAndSelectionFollows) {
     EXPECT_EQ(list.ListIndex(), 3);
 }
 
-// Names sorted as the list sorts them under the given language.
-Texts sortedNames(const QLocale& locale, const Texts& names) {
-    QLocale::setDefault(locale);
-    Listbox list("list");
-    for (const std::string& name : names)
-        list.AddRow(name);
-    list.SortByColumn(0);
-    QLocale::setDefault(QLocale::system());
-    return column(list, 0);
-}
-
 TEST(ListboxSort, FollowsTheUsersLanguageNotTheCharacterCodes) {
+    const auto sorted = [](const QLocale& locale, const Texts& names) {
+        QLocale::setDefault(locale);
+        Listbox list("list");
+        for (const std::string& name : names)
+            list.AddRow(name);
+        list.SortByColumn(0);
+        QLocale::setDefault(QLocale::system());
+        return column(list, 0);
+    };
     const Texts names = {"Zimmermann", "Żak",   "Müller", "Nash",   "Şahin",
                          "Öztürk",     "Åberg", "miller", "Miller", "Olsen",
                          "Østergaard", "Adams", "Smith",  "Ziegler"};
@@ -182,11 +170,145 @@ TEST(ListboxSort, FollowsTheUsersLanguageNotTheCharacterCodes) {
                            "Smith", "Żak",   "Ziegler",    "Zimmermann"};
     for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
                                   QLocale(QLocale::German, QLocale::Germany), QLocale::c()})
-        EXPECT_EQ(sortedNames(locale, names), english) << locale.name().toStdString();
+        EXPECT_EQ(sorted(locale, names), english) << locale.name().toStdString();
     // A Swede finds the letters that end the alphabet at its end.
-    EXPECT_EQ(
-        sortedNames(QLocale(QLocale::Swedish, QLocale::Sweden), {"Åberg", "Zimmermann", "Adams"}),
-        (Texts{"Adams", "Zimmermann", "Åberg"}));
+    EXPECT_EQ(sorted(QLocale(QLocale::Swedish, QLocale::Sweden), {"Åberg", "Zimmermann", "Adams"}),
+              (Texts{"Adams", "Zimmermann", "Åberg"}));
+}
+
+// The view hears of changes when the event loop runs, as after a turn.
+void publish() {
+    QCoreApplication::processEvents();
+}
+
+void addNumberedRows(Listbox& list, int count) {
+    for (int n = 0; n < count; ++n) {
+        list.AddRow(std::to_string(n));
+        for (int column = 1; column < list.ColumnCount(); ++column)
+            list.SetCell(list.LastIndex(), column,
+                         std::to_string(n) + ":" + std::to_string(column));
+    }
+}
+
+TEST(ListboxView, TellsTheViewEachChangeInOrderOnceTheLoopRuns) {
+    Listbox list("list", 3);
+    QAbstractItemModel* model = list.view()->model();
+    // Stops the program at the first change told out of order.
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted),
+        removed(model, &QAbstractItemModel::rowsRemoved),
+        reset(model, &QAbstractItemModel::modelReset),
+        changed(model, &QAbstractItemModel::dataChanged);
+
+    addNumberedRows(list, 500);
+    EXPECT_EQ(model->rowCount(), 0);
+    publish();
+    EXPECT_EQ(inserted.count(), 1);
+    EXPECT_EQ(shown(list), cells(list));
+
+    // A few changes reach the view one by one, each where it was made.
+    list.RemoveRow(400);
+    list.RemoveRow(5);
+    list.SetCell(0, 1, "changed");
+    list.AddRow("appended");
+    list.RemoveRow(6);
+    publish();
+    ASSERT_EQ(removed.count(), 3);
+    EXPECT_EQ((std::vector{removed[0][1].toInt(), removed[1][1].toInt(), removed[2][1].toInt()}),
+              (std::vector{400, 5, 6}));
+    EXPECT_EQ(inserted.count(), 2);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(reset.count(), 0);
+    EXPECT_EQ(shown(list), cells(list));
+
+    // A filter's many removals reach it as one reset.
+    for (int row = list.ListCount() - 1; row >= 0; row -= 2)
+        list.RemoveRow(row);
+    publish();
+    EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(removed.count(), 3);
+    EXPECT_EQ(shown(list), cells(list));
+
+    list.SortByColumn(1);
+    addNumberedRows(list, 3);
+    publish();
+    EXPECT_EQ(shown(list), cells(list));
+}
+
+TEST(ListboxView, PaintHookColoursRowsUnderTextAndSelectionAndClicksSelect) {
+    Listbox list("list", 3);
+    addNumberedRows(list, 30);
+    const QColor blue(173, 216, 230);
+    bool paintWholeCell = false;
+    list.CellBackgroundPaint = [&](CellGraphics& g, int row, int) {
+        g.SetForeColor(row % 2 ? 255 : 173, row % 2 ? 255 : 216, row % 2 ? 255 : 230);
+        g.FillRect(0, 0, g.Width(), g.Height());
+        return paintWholeCell;
+    };
+    list.view()->resize(400, 300);
+    list.view()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list.view()));
+    publish();
+    const auto cell = [&](int row, int column) {
+        return list.view()->visualRect(list.view()->model()->index(row, column));
+    };
+    const auto colour = [&](const QImage& image, int row) {
+        return image.pixelColor(cell(row, 1).right() - 3, cell(row, 1).center().y());
+    };
+    // Whether anything but blue was drawn inside the first cell, such as its text.
+    const auto firstCellHasText = [&](const QImage& image) {
+        const QRect inside = cell(0, 0).adjusted(2, 2, -2, -2);
+        for (int y = inside.top(); y < inside.bottom(); ++y)
+            for (int x = inside.left(); x < inside.right(); ++x)
+                if (image.pixelColor(x, y) != blue)
+                    return true;
+        return false;
+    };
+
+    QImage image = list.view()->viewport()->grab().toImage();
+    EXPECT_EQ(colour(image, 0), blue);
+    EXPECT_EQ(colour(image, 1), QColor(Qt::white));
+    EXPECT_TRUE(firstCellHasText(image));
+    // The selection still shows over the colour, unless the hook drew all.
+    list.SetListIndex(2);
+    image = list.view()->viewport()->grab().toImage();
+    EXPECT_NE(colour(image, 2), blue);
+    EXPECT_EQ(colour(image, 4), blue);
+    paintWholeCell = true;
+    image = list.view()->viewport()->grab().toImage();
+    EXPECT_EQ(colour(image, 2), blue);
+    EXPECT_FALSE(firstCellHasText(image));
+
+    const auto viewSelectedRow = [&] {
+        const QModelIndexList rows = list.view()->selectionModel()->selectedRows();
+        return rows.isEmpty() ? -1 : rows.first().row();
+    };
+    addNumberedRows(list, 200);
+    // The rows are not published yet; selecting one must still show it.
+    list.SetListIndex(180);
+    EXPECT_EQ(viewSelectedRow(), 180);
+    list.SetCell(180, 1, "");
+    list.SortByColumn(1);
+    publish();
+    EXPECT_EQ(viewSelectedRow(), 0);
+    list.RemoveRow(0);
+    publish();
+    EXPECT_EQ(viewSelectedRow(), -1);
+
+    std::vector<int> seen;
+    list.Change = [&] { seen.push_back(list.ListIndex()); };
+    const auto click = [&](int row, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(list.view()->viewport(), Qt::LeftButton, modifiers,
+                          cell(row, 0).center());
+    };
+    click(3);
+    click(3);
+    list.RemoveRow(0);
+    list.RemoveRow(1);
+    publish();
+    EXPECT_EQ(viewSelectedRow(), 1);
+    click(1, Qt::ControlModifier);
+    EXPECT_EQ(seen, (std::vector<int>{3, -1}));
 }
 
 }  // namespace

@@ -34,44 +34,40 @@ protected:
 
     QTemporaryDir scratch;
     const FolderItem data{path("data/Rollkeep")};
-    // The private folder used when the runtime folder can't be.
-    const fs::path own = path("tmp") / ("rollkeep-" + std::to_string(::geteuid()));
 };
 
-TEST_F(SingleInstanceTest, OneFolderByAnyPathIsOneRollAndTwoFoldersAreTwo) {
+TEST_F(SingleInstanceTest, OneFolderByAnyPathIsOneRollAndALockNotTakenRefusesTheStart) {
     SingleInstance holder(data);
     ASSERT_EQ(holder.Start(), SingleInstance::State::Holder);
-
     fs::create_symlink(path("data"), path("link"));
     SingleInstance throughLink(FolderItem(path("link/Rollkeep")));
     EXPECT_EQ(throughLink.Start(), SingleInstance::State::HandedOver);
-
     SingleInstance other(FolderItem(path("other/Rollkeep")));
     EXPECT_EQ(other.Start(), SingleInstance::State::Holder);
+
+    const FolderItem blocked(path("blocked/Rollkeep"));
+    ASSERT_TRUE(blocked.Child(SingleInstance::kLockFileName).CreateAsFolder());
+    SingleInstance refused(blocked);
+    EXPECT_EQ(refused.Start(), SingleInstance::State::Failed);
+    EXPECT_NE(refused.Problem().find(SingleInstance::kLockFileName), std::string::npos)
+        << refused.Problem();
 }
 
 TEST_F(SingleInstanceTest, APrivateFolderThatIsNotOursIsNotUsedButTheRollIsStillLocked) {
     qunsetenv("XDG_RUNTIME_DIR");
-    // Taken first by a link to a folder someone else controls.
+    // The private folder used without a runtime folder, taken first by a link
+    // to a folder someone else controls.
     fs::create_directory(path("theirs"));
-    fs::create_directory_symlink(path("theirs"), own);
+    fs::create_directory_symlink(path("theirs"),
+                                 path("tmp") / ("rollkeep-" + std::to_string(::geteuid())));
 
     EXPECT_TRUE(SingleInstance::SocketPath(data).empty());
     SingleInstance holder(data);
     ASSERT_EQ(holder.Start(), SingleInstance::State::Holder);
     EXPECT_NE(holder.Problem().find("can't reach"), std::string::npos) << holder.Problem();
     EXPECT_TRUE(fs::is_empty(path("theirs")));
-
     SingleInstance later(data);
     EXPECT_EQ(later.Start(), SingleInstance::State::Unreachable);
-}
-
-TEST_F(SingleInstanceTest, ALockThatCannotBeTakenRefusesTheStart) {
-    ASSERT_TRUE(data.Child(SingleInstance::kLockFileName).CreateAsFolder());
-    SingleInstance instance(data);
-    EXPECT_EQ(instance.Start(), SingleInstance::State::Failed);
-    EXPECT_NE(instance.Problem().find(SingleInstance::kLockFileName), std::string::npos)
-        << instance.Problem();
 }
 
 }  // namespace

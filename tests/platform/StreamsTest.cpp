@@ -4,38 +4,11 @@
 #include "tests/support/TempDataFolder.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
-#include <unistd.h>
 #include <QDir>
 #include <csignal>
 
 namespace {
-
-class StreamsTest : public ::testing::Test {
-protected:
-    TempDataFolder data_;
-    FolderItem root_ = data_.root();
-    FolderItem file_ = root_.Child("roll.txt");
-
-    void writeRaw(std::string_view bytes) const {
-        auto out = file_.CreateTextFile();
-        ASSERT_TRUE(out);
-        out->Write(bytes);
-        ASSERT_TRUE(out->Close());
-    }
-
-    std::string contents() const {
-        auto in = file_.OpenAsTextFile();
-        return in ? in->ReadAll() : "<unreadable>";
-    }
-
-    // Everything in the folder, so that a left-behind temporary file shows.
-    QStringList folderEntries() const {
-        return QDir(QString::fromStdString(root_.Path().string()))
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
-};
 
 // Lowers the largest file this process may write, the way a full disk would
 // stop a write half-way; works for root as well, unlike file permissions.
@@ -60,18 +33,23 @@ private:
     void (*previousHandler_)(int) = SIG_DFL;
 };
 
-TEST_F(StreamsTest, TheOldFileStaysWholeUntilANewOneIsCompletelyWritten) {
+TEST(TextOutputStream, TheOldFileStaysWholeUntilANewOneIsCompletelyWritten) {
+    const TempDataFolder data;
+    const FolderItem file = data.root().Child("roll.txt");
+    const auto contents = [&] { return file.OpenAsTextFile()->ReadAll(); };
+    // Everything in the folder, so that a left-behind temporary file shows.
+    const auto entries = [&] {
+        return QDir(QString::fromStdString(data.root().Path().string()))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
     const std::string old = "old roll\n" + std::string(1000, 'o');
-    writeRaw(old);
-    {
-        auto dropped = file_.CreateTextFile();
-        ASSERT_TRUE(dropped);
-        dropped->Write("half a new ro");
-    }
+    ASSERT_FALSE(WriteTextFile(file, old));
+
+    file.CreateTextFile()->Write("dropped without closing");
     EXPECT_EQ(contents(), old);
     {
         const FileSizeLimit limit(4096);
-        auto out = file_.CreateTextFile();
+        auto out = file.CreateTextFile();
         ASSERT_TRUE(out);
         for (int row = 0; row < 1000; ++row)
             out->WriteLine("a row that will not fit the room left on the disk");
@@ -79,15 +57,14 @@ TEST_F(StreamsTest, TheOldFileStaysWholeUntilANewOneIsCompletelyWritten) {
         EXPECT_EQ(out->ErrorText(), "File too large");
     }
     EXPECT_EQ(contents(), old);
-    EXPECT_EQ(folderEntries(), QStringList{"roll.txt"});
+    EXPECT_EQ(entries(), QStringList{"roll.txt"});
 
-    auto out = file_.CreateTextFile();
-    ASSERT_TRUE(out);
+    auto out = file.CreateTextFile();
     out->WriteLine("new roll");
     EXPECT_EQ(contents(), old);
     EXPECT_TRUE(out->Close());
     EXPECT_EQ(contents(), "new roll\n");
-    EXPECT_EQ(folderEntries(), QStringList{"roll.txt"});
+    EXPECT_EQ(entries(), QStringList{"roll.txt"});
 }
 
 }  // namespace
