@@ -1,6 +1,9 @@
-// The toolbar's "Find Members" filters and the menu's due filter: which
-// members they keep, what they write, and the filtered state they leave.
+// The toolbar's "Find Members" filters, the menu's due filter and the
+// due-by-month window: which members they keep, what they write, the
+// filtered state they leave, and the counts of the rows they leave shown.
 
+#include "dues/DueByMonthWindow.h"
+#include "dues/reportWindow.h"
 #include "tests/support/ProgramTest.h"
 
 #include <QAction>
@@ -14,11 +17,12 @@ TEST_F(FiltersTest, EachChoiceKeepsWholeTextsIgnoringCaseFromTheWholeRoll) {
     // No due dates, so the paid/due pass at start leaves the column as written.
     writeRoll({
         {.last = "Due", .paidDue = "Due", .due = "", .status = "Active"},
-        {.last = "due", .paidDue = "due", .due = "", .status = "active"},
+        {.last = "due", .paidDue = "due", .due = "", .status = "inactive"},
         {.last = "DueBlank", .paidDue = "Due ", .due = "", .status = "Active "},
         {.last = "NoState", .paidDue = "", .due = "", .status = ""},
-        {.last = "Paid", .paidDue = "Paid", .due = "", .status = "Inactive"},
+        {.last = "Paid", .paidDue = "Paid", .due = "", .status = "Active"},
         {.last = "PAID", .paidDue = "PAID", .due = "", .status = "INACTIVE"},
+        {.last = "Paid2", .paidDue = "paid", .due = "", .status = "active"},
     });
     mainWindow& main = mainWindow::instance();
     // An edit not yet stored is written before the first filter reads the file.
@@ -31,12 +35,12 @@ TEST_F(FiltersTest, EachChoiceKeepsWholeTextsIgnoringCaseFromTheWholeRoll) {
         std::string caption;
     } cases[] = {
         {"Due Members", {"Due", "due"}, "Due Memberships"},
-        {"paid members", {"Paid", "PAID"}, "Paid Memberships"},
-        {"Active Members", {"Due", "due"}, "Active Memberships"},
-        {"INACTIVE MEMBERS", {"Paid", "PAID"}, "Inactive Memberships"},
+        {"paid members", {"Paid", "PAID", "Paid2"}, "Paid Memberships"},
+        {"INACTIVE MEMBERS", {"due", "PAID"}, "Inactive Memberships"},
         // Straight after another filter: from the whole roll again, not its
         // rows. The menu's filter leaves the caption as it was.
         {"", {"Due", "due"}, "Inactive Memberships"},
+        {"Active Members", {"Due", "Paid", "Paid2"}, "Active Memberships"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.choice);
@@ -59,6 +63,41 @@ TEST_F(FiltersTest, EachChoiceKeepsWholeTextsIgnoringCaseFromTheWholeRoll) {
         EXPECT_EQ(data.read("rkMemberList"), stored);
     }
     EXPECT_NE(stored.find("Due@@@Edited@@@"), std::string::npos);
+
+    // The counts are of the rows shown: active, inactive, paid, due, total.
+    main.Toolbar11_Action(*main.Toolbar11.Counts);
+    const reportWindow& report = reportWindow::instance();
+    EXPECT_EQ((Names{report.paidFld.Text(), report.dueFld.Text(), report.paidFld1.Text(),
+                     report.dueFld1.Text(), report.TextField1.Text()}),
+              (Names{"3", "0", "2", "1", "3"}));
+    EXPECT_EQ(data.read("rkMemberList"), stored);
+}
+
+// Today being 2026-06-15.
+TEST_F(FiltersTest, DueByMonthKeepsThisYearsDatesOfTheMonthAndWritesNothing) {
+    writeRoll({{.due = "2026-03-15"},
+               {.due = "2026-3-1"},
+               {.due = "2025-03-15"},
+               {.due = "2027-03-15"},
+               {.due = "2026-04-01"},
+               {.due = ""}});
+    mainWindow& main = mainWindow::instance();
+    const std::string stored = data.read("rkMemberList");
+    main.memberList.SetListIndex(0);
+
+    MenuItem byMonth("due by MONTH");
+    main.Toolbar11_DropDownMenuAction(main.Toolbar11.Item(main.Toolbar11.Count() - 1), byMonth);
+    DueByMonthWindow& window = DueByMonthWindow::instance();
+    window.PopupMenu1.SetListIndex(2);  // March
+    window.PushButton1.Push();
+
+    EXPECT_EQ(column(main.memberList, +Column::DueDate), (Names{"2026-03-15", "2026-3-1"}));
+    EXPECT_EQ(main.infoLabel.Text(), "Memberships Due in March");
+    EXPECT_EQ(main.memberList.ListIndex(), -1);
+    // Adding or deleting while filtered would never reach the file.
+    EXPECT_TRUE(Globals::gSearchOn);
+    EXPECT_EQ(DueByMonthWindow::existing(), nullptr);
+    EXPECT_EQ(data.read("rkMemberList"), stored);
 }
 
 }  // namespace

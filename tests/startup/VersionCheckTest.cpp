@@ -19,31 +19,30 @@ namespace {
 
 class VersionCheckTest : public StartUpTest {
 protected:
+    // A temporary folder of its own, where no other test program's check writes.
+    static void SetUpTestSuite() {
+        static const QTemporaryDir temporary;
+        qputenv("TMPDIR", temporary.path().toUtf8());
+    }
     VersionCheckTest() {
         qputenv("ROLLKEEP_VERSION_URL", QByteArray::fromStdString(server.url()));
-        // A temporary folder of its own, where no other test's check writes.
-        qputenv("TMPDIR", temporary_.path().toUtf8());
+        std::filesystem::remove(versionFile().Path());
     }
-    ~VersionCheckTest() override {
-        closeAllWindows();
-        qputenv("ROLLKEEP_VERSION_URL", previousAddress_);
-        qputenv("TMPDIR", previousTemporary_);
-    }
+    // The check goes with the windows, while its server is still there.
+    ~VersionCheckTest() override { closeAllWindows(); }
 
     static FolderItem versionFile() {
         return SpecialFolder::Temporary().Child("Temporary Version File");
     }
 
-    // Starts the program as at every run, with the splash, and waits until the
-    // check has had its answer and its handler has run.
+    // Starts the program as at every run and waits until the check has had
+    // its answer and its handler, raised from the event loop, has run.
     void runTheCheck() {
         app.Event_Open();
         ASSERT_TRUE(QTest::qWaitFor([this] { return !server.requests().isEmpty(); }, 5000));
         ASSERT_NE(SplashWindow::existing(), nullptr);
-        const std::shared_ptr<VersionCheckSocket> socket =
-            SplashWindow::existing()->VersionCheckSocket1;
+        const auto socket = SplashWindow::existing()->VersionCheckSocket1;
         ASSERT_TRUE(QTest::qWaitFor([&] { return !socket->IsConnected(); }, 5000));
-        // The handler is raised from the event loop once the transfer is done.
         QTest::qWait(20);
     }
 
@@ -53,20 +52,7 @@ protected:
         EXPECT_EQ(versionFile().Exists(), fileKept);
     }
 
-    qint64 millisecondsUntilTheMainWindow() {
-        QElapsedTimer clock;
-        clock.start();
-        app.Event_Open();
-        EXPECT_TRUE(QTest::qWaitFor([] { return mainWindow::existing() != nullptr; }, 10000));
-        return clock.elapsed();
-    }
-
     VersionServer server;
-
-private:
-    QByteArray previousAddress_ = qgetenv("ROLLKEEP_VERSION_URL");
-    QByteArray previousTemporary_ = qgetenv("TMPDIR");
-    QTemporaryDir temporary_;
 };
 
 TEST_F(VersionCheckTest, TheSameVersionShowsNothing) {
@@ -85,15 +71,14 @@ TEST_F(VersionCheckTest, ANewerVersionShowsItsMarkupAsPlainTextAndDownloadNowOpe
     const std::string name = "<b>Roll</b><img src=\"logo.png\">";
     const std::string notes = "<a href=\"http://example.com/\">Get it</a>\n<h1>&amp; more</h1>\n";
     server.Answer(name + "\n1.1\n" + notes, 200, "text/html");
-    // Answered from the event loop the notice runs while the check's handler waits in it.
-    bool shown = false;
+    // The notice runs its own event loop while the check's handler waits in it;
+    // Download Now there opens the address.
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
         newVersionWindow* notice = newVersionWindow::existing();
         if (!notice || !notice->Visible())
             return;
         poll.stop();
-        shown = true;
         // What the user sees, not only what was set.
         auto* headline = qobject_cast<QLabel*>(notice->StaticText1.widget());
         auto* area = qobject_cast<QTextEdit*>(notice->versionText.widget());
@@ -101,19 +86,17 @@ TEST_F(VersionCheckTest, ANewerVersionShowsItsMarkupAsPlainTextAndDownloadNowOpe
         EXPECT_EQ(headline->textFormat(), Qt::PlainText);
         EXPECT_EQ(headline->text().toStdString(), "A new version of " + name + " is available.");
         EXPECT_EQ(area->toPlainText().toStdString(), notes + "\n");
-        EXPECT_FALSE(area->toHtml().contains("<a href"));
         notice->PushButton1.Push();
     });
     poll.start(5);
     runTheCheck();
-    EXPECT_TRUE(shown);
     EXPECT_EQ(dialogs.urls(), std::vector<std::string>{std::string(Product::kDownloadURL)});
     EXPECT_EQ(newVersionWindow::existing(), nullptr);
     EXPECT_FALSE(versionFile().Exists());
 }
 
 TEST_F(VersionCheckTest, AnEmptyFirstLineLeavesAPrivateFileAndNoPlantedLinkIsFollowed) {
-    QTemporaryDir elsewhere;
+    const QTemporaryDir elsewhere;
     const std::string target = elsewhere.filePath("target").toStdString();
     std::filesystem::create_symlink(target, versionFile().Path());
     server.Answer("\n1.0.1\nnotes");
@@ -137,21 +120,25 @@ TEST_F(VersionCheckTest, AnEndlessBodyIsCutOffAndShowsNothing) {
     EXPECT_LT(server.bytesSent(), 16 * 1024 * 1024);
 }
 
-// The splash's real timer: these wait its two seconds.
-TEST_F(VersionCheckTest, WithNoServerTheMainWindowComesAfterTwoSecondsAndNothingIsSaid) {
-    qputenv("ROLLKEEP_VERSION_URL", "http://127.0.0.1:1/VersionInfo/Rollkeep.txt");
-    const qint64 elapsed = millisecondsUntilTheMainWindow();
-    EXPECT_GE(elapsed, 1900);
-    EXPECT_LT(elapsed, 6000);
-    expectNothingShown();
-}
-
-TEST_F(VersionCheckTest, AServerThatNeverAnswersDoesNotHoldUpTheHandOver) {
+// With the splash's real timer: each start waits its two seconds.
+TEST_F(VersionCheckTest, AServerThatNeverAnswersOrNoServerHoldsUpNothingAndSaysNothing) {
     server.Hang();
-    EXPECT_LT(millisecondsUntilTheMainWindow(), 6000);
-    // The transfer went with the splash.
-    EXPECT_TRUE(QTest::qWaitFor([this] { return server.hangUps() == 1; }, 2000));
-    expectNothingShown();
+    for (const bool hanging : {true, false}) {
+        SCOPED_TRACE(hanging ? "never answers" : "no server");
+        QElapsedTimer clock;
+        clock.start();
+        app.Event_Open();
+        // Before its hand-over the splash refuses to close.
+        EXPECT_FALSE(SplashWindow::instance().Close());
+        ASSERT_TRUE(QTest::qWaitFor([] { return mainWindow::existing() != nullptr; }, 10000));
+        EXPECT_GE(clock.elapsed(), 1900);
+        EXPECT_LT(clock.elapsed(), 6000);
+        // The transfer went with the splash.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return server.hangUps() == 1; }, 2000));
+        expectNothingShown();
+        closeAllWindows();
+        qputenv("ROLLKEEP_VERSION_URL", "http://127.0.0.1:1/VersionInfo/Rollkeep.txt");
+    }
 }
 
 }  // namespace
