@@ -172,11 +172,6 @@ QTableView* Listbox::view() const {
     return static_cast<QTableView*>(widget());
 }
 
-void Listbox::SetColumnCount(int count) {
-    rows_.SetColumnCount(count);
-    headings_.resize(static_cast<size_t>(rows_.ColumnCount()));
-}
-
 std::string Listbox::Heading(int column) const {
     if (column < 0 || column >= ColumnCount())
         return {};

@@ -38,7 +38,6 @@ public:
     const RowTable& Rows() const { return rows_; }
 
     int ColumnCount() const { return rows_.ColumnCount(); }
-    void SetColumnCount(int count);
     std::string Heading(int column) const;
     void SetHeading(int column, std::string_view text);
 

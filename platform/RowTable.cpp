@@ -103,23 +103,6 @@ size_t RowTable::Row::bytes(int columns) const {
 
 RowTable::RowTable(int columns) : columns_(std::max(columns, 1)) {}
 
-void RowTable::SetColumnCount(int count) {
-    count = std::max(count, 1);
-    if (count == columns_)
-        return;
-    compactRemovedRows();
-    const int kept = std::min(count, columns_);
-    for (Row& packed : rows_) {
-        Row resized;
-        resized.pack(count, [&](int column) {
-            return column < kept ? packed.cell(columns_, column) : std::string_view();
-        });
-        packed = std::move(resized);
-    }
-    columns_ = count;
-    changes_.EverythingChanged();
-}
-
 void RowTable::AddRow(std::string_view firstCell) {
     AddRow(std::span(&firstCell, 1));
 }

@@ -18,8 +18,6 @@ public:
     explicit RowTable(int columns);
 
     int ColumnCount() const { return columns_; }
-    // Keeps the cells of the columns that remain; new columns are empty.
-    void SetColumnCount(int count);
     int RowCount() const { return static_cast<int>(rows_.size()) - removedCount_; }
 
     // Appends a row, its first cell the text and the others empty.
