@@ -8,22 +8,17 @@
 
 namespace {
 
-class SearchTest : public ProgramTest {
-protected:
-    mainWindow& open() {
-        writeRoll({{.last = "Adams", .first = "Brooke"},
-                   {.last = "Li", .first = "Anna"},
-                   {.last = "Brookes", .first = "Zoe"},
-                   {.last = "Van Dyke", .first = "Anne"},
-                   {.last = "Lindqvist", .first = "Brook"},
-                   {.last = "Brook", .first = "Xavier"},
-                   {.last = "Öberg", .first = "Émile"}});
-        return mainWindow::instance();
-    }
-};
+using SearchTest = ProgramTest;
 
 TEST_F(SearchTest, SelectsTheTopLastNameMatchElseTheTopFirstNameMatch) {
-    mainWindow& main = open();
+    writeRoll({{.last = "Adams", .first = "Brooke"},
+               {.last = "Li", .first = "Anna"},
+               {.last = "Brookes", .first = "Zoe"},
+               {.last = "Van Dyke", .first = "Anne"},
+               {.last = "Lindqvist", .first = "Brook"},
+               {.last = "Brook", .first = "Xavier"},
+               {.last = "Öberg", .first = "Émile"}});
+    mainWindow& main = mainWindow::instance();
     const struct {
         std::string text;
         int selectedBefore, found;
@@ -54,14 +49,9 @@ TEST_F(SearchTest, SelectsTheTopLastNameMatchElseTheTopFirstNameMatch) {
     }
     EXPECT_TRUE(dialogs.asked().empty());
 
-    main.memberList.DeleteAllRows();
+    // Typing alone never searches: only Return in the field or the button do.
+    main.memberList.SetListIndex(-1);
     main.searchFld.SetText("");
-    main.doSearch();
-    EXPECT_EQ(main.memberList.ListIndex(), -1);
-}
-
-TEST_F(SearchTest, OnlyReturnInTheFieldOrTheButtonSearches) {
-    mainWindow& main = open();
     QLineEdit* field = main.searchFld.lineEdit();
     QTest::keyClicks(field, "Van");
     QTest::keyClick(field, Qt::Key_Space);
@@ -69,25 +59,25 @@ TEST_F(SearchTest, OnlyReturnInTheFieldOrTheButtonSearches) {
     EXPECT_EQ(main.memberList.ListIndex(), -1);
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(main.memberList.ListIndex(), 3);
-
     main.searchFld.SetText("Ann");
     main.PushButton1.Push();
     EXPECT_EQ(main.memberList.ListIndex(), 1);
-}
 
-TEST_F(SearchTest, WhileFilteredSearchesTheSubsetAndNeverEndsTheFilter) {
-    mainWindow& main = open();
+    // While filtered, the subset is searched and stays: Li, Van Dyke, Brook.
     Globals::gSearchOn = true;
-    // Left: Li, Van Dyke, Brook.
     for (int row : {6, 4, 2, 0})
         main.memberList.RemoveRow(row);
-
     main.searchFld.SetText("Brook");
     main.doSearch();
     EXPECT_EQ(main.memberList.ListIndex(), 2);
     EXPECT_EQ(main.infoLabel.Text(), "Search Results");
     EXPECT_TRUE(Globals::gSearchOn);
     EXPECT_EQ(main.memberList.ListCount(), 3);
+
+    main.memberList.DeleteAllRows();
+    main.searchFld.SetText("");
+    main.doSearch();
+    EXPECT_EQ(main.memberList.ListIndex(), -1);
 }
 
 }  // namespace

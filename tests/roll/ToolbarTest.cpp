@@ -1,14 +1,17 @@
 // The main window's toolbar: which command a click reaches, by the button's
-// name, and the buttons that change the roll only while all of it is shown.
+// name; deleting a member; showing the stored roll again; and the buttons that
+// change the roll only while all of it is shown.
 
 #include "core/Column.h"
 #include "dues/reportWindow.h"
 #include "tests/support/ProgramTest.h"
 
 #include <QAction>
+#include <sstream>
 
 namespace {
 
+using Button = MessageDialog::Button;
 using Names = std::vector<std::string>;
 
 class ToolbarTest : public ProgramTest {
@@ -17,6 +20,15 @@ protected:
         ToolButton item;
         item.Name = name;
         main.Toolbar11_Action(item);
+    }
+
+    // The last names of the member file, in file order.
+    Names storedNames() const {
+        Names names;
+        std::istringstream lines(data.read("rkMemberList"));
+        for (std::string line; std::getline(lines, line);)
+            names.push_back(line.substr(0, line.find("@@@")));
+        return names;
     }
 };
 
@@ -44,42 +56,70 @@ TEST_F(ToolbarTest, ClicksReachTheCommandNamedIgnoringCaseAndOtherNamesDoNothing
 
     click(main, "deleteBUTTON");
     EXPECT_EQ(dialogs.messages(), Names{"No member selected"});
-
-    Globals::gSearchOn = true;
-    main.memberList.RemoveRow(0);
-    click(main, "showallmembers");
-    EXPECT_FALSE(Globals::gSearchOn);
     EXPECT_EQ(main.memberList.ListCount(), 4);
-
     click(main, "addbutton");
     EXPECT_TRUE(Globals::gAddingMember);
 }
 
-// A member added or deleted in a filtered list would never reach the file.
-TEST_F(ToolbarTest, AddAndDeleteButtonsAreDeadWhileFilteredUntilShowAllMembers) {
-    writeRoll(
-        {{.last = "Adams"}, {.last = "Brown", .paidDue = "Due", .due = ""}, {.last = "Clark"}});
-    mainWindow& main = mainWindow::instance();
-    Toolbar1& bar = main.Toolbar11;
+TEST_F(ToolbarTest, DeleteAsksAndOnlyAConfirmedDeleteReachesTheListAndTheFile) {
+    mainWindow& main = openWithFourMembers();
+    const struct {
+        int selected;
+        Button answer;
+        Names left;
+    } steps[] = {
+        {1, Button::Cancel, {"Adams", "Brown", "Clark", "Dunn"}},
+        {1, Button::Action, {"Adams", "Clark", "Dunn"}},
+        {2, Button::Action, {"Adams", "Clark"}},  // the last row
+        {0, Button::Action, {"Clark"}},           // the first row
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE("row " + std::to_string(s.selected) + " of " + std::to_string(s.left.size()));
+        dialogs.clear();
+        main.memberList.SetListIndex(s.selected);
+        dialogs.AnswerQuestion(s.answer);
+        click(main, "DeleteButton");
+        EXPECT_EQ(column(main.memberList, 0), s.left);
+        EXPECT_EQ(storedNames(), s.left);
+        ASSERT_EQ(dialogs.questions().size(), 1u);
+        EXPECT_EQ(dialogs.questions()[0].text, "Do you want to delete the selected member?");
+        // The form follows the selection, so nothing typed after a delete can
+        // land on the member that moved up into the deleted one's place.
+        const bool deleted = s.answer == Button::Action;
+        EXPECT_EQ(main.memberList.ListIndex(), deleted ? -1 : s.selected);
+        EXPECT_EQ(main.LastName.Text(), deleted ? "" : s.left[size_t(s.selected)]);
+    }
+}
+
+TEST_F(ToolbarTest, ShowAllGivesUpWhatTheListHoldsAndTheFileDoesNotAndEndsAFilter) {
+    mainWindow& main = openWithFourMembers();
+    main.memberList.SetListIndex(0);
+    main.LastName.SetText("Edited");
+    main.memberList.AddRow("Unsaved");
+    ASSERT_EQ(main.memberList.Cell(0, 0), "Edited");
+    click(main, "showallmembers");
+    // Nothing was written first: the file's text is back, the edit is gone.
+    EXPECT_EQ(data.read("rkMemberList"), storedRoll);
+    EXPECT_EQ(column(main.memberList, 0), (Names{"Adams", "Brown", "Clark", "Dunn"}));
+    EXPECT_EQ(main.memberList.ListIndex(), -1);
+    EXPECT_EQ(main.LastName.Text(), "");
+
+    // A filter turns adding and deleting off, which would never reach the file.
     main._FileFindDueMemberships_Action();
-    ASSERT_EQ(column(main.memberList, 0), Names{"Brown"});
-    main.memberList.SetListIndex(0);
+    ASSERT_TRUE(Globals::gSearchOn);
+    click(main, "ShowAllMembers");
+    EXPECT_EQ(main.memberList.ListCount(), 4);
+    EXPECT_EQ(main.infoLabel.Text(), "Member Information");
+    EXPECT_FALSE(Globals::gSearchOn);
+    for (ToolButton* button : {main.Toolbar11.AddButton, main.Toolbar11.DeleteButton})
+        EXPECT_TRUE(button->action()->isEnabled()) << button->Name;
 
-    bar.AddButton->action()->trigger();
-    bar.DeleteButton->action()->trigger();
-    EXPECT_FALSE(Globals::gAddingMember);
+    // Without a member file the list empties, quietly.
+    data.dataFolder().Child("rkMemberList").Delete();
+    click(main, "ShowAllMembers");
+    EXPECT_EQ(main.memberList.ListCount(), 0);
+    EXPECT_EQ(main.memberCountFld.Text(), "0");
     EXPECT_TRUE(dialogs.asked().empty());
-    EXPECT_EQ(main.memberList.ListCount(), 1);
-
-    bar.ShowAllMembers->action()->trigger();
-    EXPECT_EQ(main.memberList.ListCount(), 3);
-    main.memberList.SetListIndex(0);
-    dialogs.AnswerQuestion(MessageDialog::Button::Action);
-    bar.DeleteButton->action()->trigger();
-    EXPECT_EQ(column(main.memberList, 0), (Names{"Brown", "Clark"}));
-    EXPECT_EQ(data.read("rkMemberList").find("Adams"), std::string::npos);
-    bar.AddButton->action()->trigger();
-    EXPECT_TRUE(Globals::gAddingMember);
 }
 
 }  // namespace
