@@ -43,10 +43,7 @@ protected:
 
     // Starts the program on the old roll once it catches SIGTERM.
     QProcess& startOnOldRoll() {
-        QFile roll(dataFile("rkMemberList"));
-        EXPECT_TRUE(roll.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        roll.write(oldRoll.data(), static_cast<qint64>(oldRoll.size()));
-        roll.close();
+        std::ofstream(dataFile("rkMemberList").toStdString(), std::ios::binary) << oldRoll;
         QProcess& program = start();
         QElapsedTimer waited;
         waited.start();

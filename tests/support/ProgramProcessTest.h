@@ -1,7 +1,8 @@
 #pragma once
 
 // For tests that run the real program as child processes: every copy on the
-// same fresh home, with data, runtime and temporary folders of its own.
+// same fresh home, with data, runtime and temporary folders of its own. A copy
+// still running when the test ends is killed with its QProcess.
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -21,14 +22,6 @@ protected:
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
     }
-    ~ProgramProcessTest() override {
-        for (auto& copy : copies)
-            if (copy->state() != QProcess::NotRunning) {
-                copy->kill();
-                copy->waitForFinished();
-            }
-    }
-
     // Starts a copy; runtime names the folder that stands for XDG_RUNTIME_DIR.
     QProcess& start(const char* runtime = "runtime") {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
