@@ -215,10 +215,9 @@ TEST_F(MemberFileTest, SaveReportsWhetherTheFileHoldsTheList) {
     EXPECT_NE(data.read("rkMemberList").find("Baker@@@"), std::string::npos);
 
     // A file no load has read this session is not written over.
-    Globals::gProgramDataFolder = data.root().Child("elsewhere");
-    data.root().Child("elsewhere").CreateAsFolder();
+    Globals::gProgramDataFolder = data.root();
     EXPECT_FALSE(Globals::saveListbox(main.memberList, "rkMemberList"));
-    EXPECT_FALSE(data.root().Child("elsewhere").Child("rkMemberList").Exists());
+    EXPECT_FALSE(data.root().Child("rkMemberList").Exists());
     EXPECT_TRUE(dialogs.messages().empty());
     Globals::gProgramDataFolder = data.dataFolder();
 }
