@@ -1,6 +1,6 @@
 // The main window's toolbar: which command a click reaches, by the button's
-// name; deleting a member; showing the stored roll again; and the buttons that
-// change the roll only while all of it is shown.
+// name or on the button itself; deleting a member; showing the stored roll
+// again, which also turns adding and deleting back on after a filter.
 
 #include "core/Column.h"
 #include "dues/reportWindow.h"
@@ -77,7 +77,7 @@ TEST_F(ToolbarTest, DeleteAsksAndOnlyAConfirmedDeleteReachesTheListAndTheFile) {
         dialogs.clear();
         main.memberList.SetListIndex(s.selected);
         dialogs.AnswerQuestion(s.answer);
-        click(main, "DeleteButton");
+        main.Toolbar11.DeleteButton->action()->trigger();
         EXPECT_EQ(column(main.memberList, 0), s.left);
         EXPECT_EQ(storedNames(), s.left);
         ASSERT_EQ(dialogs.questions().size(), 1u);
@@ -106,7 +106,7 @@ TEST_F(ToolbarTest, ShowAllGivesUpWhatTheListHoldsAndTheFileDoesNotAndEndsAFilte
     // A filter turns adding and deleting off, which would never reach the file.
     main._FileFindDueMemberships_Action();
     ASSERT_TRUE(Globals::gSearchOn);
-    click(main, "ShowAllMembers");
+    main.Toolbar11.ShowAllMembers->action()->trigger();
     EXPECT_EQ(main.memberList.ListCount(), 4);
     EXPECT_EQ(main.infoLabel.Text(), "Member Information");
     EXPECT_FALSE(Globals::gSearchOn);

@@ -87,6 +87,14 @@ protected:
         return main;
     }
 
+    // The record form's text fields, in the order of their columns.
+    static std::vector<TextField*> formFields(mainWindow& main) {
+        return {&main.LastName,  &main.firstName,     &main.memberID,      &main.EmailAddress,
+                &main.HomePhone, &main.mobilePhone,   &main.streetAddress, &main.cityFld,
+                &main.postalZip, &main.provinceState, &main.joinedFld,     &main.companyFld,
+                &main.dueFld};
+    }
+
     static std::vector<std::string> row(const Listbox& list, int index) {
         std::vector<std::string> cells;
         for (int column = 0; column < list.ColumnCount(); ++column)

@@ -1,0 +1,148 @@
+// Adding a member: the empty form with its proposals, the saved row in the
+// list and the file, the member number kept, and the welcome e-mail.
+
+#include "core/Column.h"
+#include "tests/support/MailCatcher.h"
+#include "tests/support/ProgramTest.h"
+
+#include <QComboBox>
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+class AddMemberTest : public ProgramTest {
+protected:
+    static void addMember(mainWindow& main) { main.Toolbar11_Action(*main.Toolbar11.AddButton); }
+
+    MailCatcher mail;
+};
+
+TEST_F(AddMemberTest, ProposesTheNextNumberAndTheDatesOrTellsAnUnreadableNumberFile) {
+    mainWindow& main = mainWindow::instance();
+    const struct {
+        const char* stored;  // nullptr: no number file yet
+        std::string proposal;
+    } numbers[] = {{nullptr, "6000001"}, {"6000001\r\n", "6000002"},
+                   {"12.7", "13"},       {"  41", "42"},
+                   {"M-17", "1"},        {"", "1"}};
+    for (const auto& c : numbers) {
+        SCOPED_TRACE(c.stored ? c.stored : "no file");
+        if (c.stored)
+            data.write("LastMemberNumber", c.stored);
+        addMember(main);
+        EXPECT_EQ(main.memberID.Text(), c.proposal);
+    }
+
+    Clock::SetFixed(2028, 2, 29, 23, 59);
+    addMember(main);
+    EXPECT_EQ(main.joinedFld.Text(), "2028-02-29");
+    EXPECT_EQ(main.dueFld.Text(), "2029-02-28");
+    EXPECT_TRUE(dialogs.asked().empty());
+
+    // A number file that can't be read as text, whoever runs the test, is
+    // told, and the form opens all the same.
+    const FolderItem numberFile = data.dataFolder().Child("LastMemberNumber");
+    ASSERT_TRUE(numberFile.Delete() && numberFile.CreateAsFolder());
+    addMember(main);
+    EXPECT_EQ(dialogs.messages(), Names{"The selected file is not a text file."});
+    EXPECT_EQ(main.memberID.Text(), "");
+    EXPECT_EQ(main.dueFld.Text(), "2029-02-28");
+}
+
+// While a member is entered, the form is the new member's: nothing typed or
+// proposed lands in a row, even one selected meanwhile, but the status box.
+TEST_F(AddMemberTest, WhileAddingTheFormWritesIntoNoRow) {
+    writeRoll({{.last = "Ames", .first = "Ann", .status = "Inactive"}, {.first = "Nameless"}});
+    mainWindow& main = mainWindow::instance();
+    main.memberList.SetListIndex(0);
+    auto before = std::vector{row(main.memberList, 0), row(main.memberList, 1)};
+
+    addMember(main);
+    EXPECT_EQ(main.memberList.ListIndex(), -1);
+    EXPECT_FALSE(main.saveBtn.Enabled());
+    main.LastName.SetText("N");
+    EXPECT_TRUE(main.saveBtn.Enabled()) << "a last name is all it takes";
+
+    main.memberList.SetListIndex(0);
+    main.firstName.SetText("Changed");
+    main.notesFld.SetText("note");
+    main.ComboBox1.SetListIndex(2);
+    main.dueFld.SetText("2020-01-01");
+    main.CheckBox1.SetValue(true);
+    before[0][+Column::Status] = "Active";
+    main.memberList.SetListIndex(1);
+    EXPECT_FALSE(main.saveBtn.Enabled()) << "the row shown has no last name";
+    EXPECT_EQ((std::vector{row(main.memberList, 0), row(main.memberList, 1)}), before);
+}
+
+TEST_F(AddMemberTest, SavedMemberIsSortedIntoTheListAndTheFileAndItsNumberKept) {
+    writeRoll({{.last = "Brown", .first = "first"},
+               {.last = "adams"},
+               {.last = "Clark"},
+               {.last = "brown", .first = "second"}});
+    mainWindow& main = mainWindow::instance();
+    addMember(main);
+    // Typed into the text fields, in column order.
+    const Names typed = {"Baker",      "Ann",    "7100",      "ann@example.org", "555-0101",
+                         "555-0102",   "1 Main", "Halifax",   "B3H 1A1",         "NS",
+                         "2026-06-01", "Acme",   "2020-01-01"};
+    for (size_t i = 0; i < typed.size(); ++i)
+        formFields(main)[i]->SetText(typed[i]);
+    main.ComboBox1.SetListIndex(2);
+    // Only the chosen item counts for the type, never text typed into the box.
+    static_cast<QComboBox*>(main.ComboBox1.widget())->setEditText("Patron");
+    main.notesFld.SetText("line one\nline two");
+    main.CheckBox1.SetValue(true);
+    dialogs.AnswerQuestion(MessageDialog::Button::Cancel);
+    main.saveBtn.Push();
+    // A due date long past still starts the member as paid this year.
+    Names saved(typed.begin(), typed.begin() + 11);
+    saved.insert(saved.end(), {"Organization", "Acme", "Paid", "2020-01-01", "2026",
+                               "line one###line two", "active"});
+    const Names order = {"adams", "Baker", "Brown", "brown", "Clark"};
+
+    EXPECT_EQ(column(main.memberList, 0), order);
+    EXPECT_EQ(main.memberList.Cell(2, 1), "first") << "equal names keep their order";
+    EXPECT_EQ(row(main.memberList, 1), saved);
+    EXPECT_EQ(main.memberList.ListIndex(), -1);
+    EXPECT_FALSE(Globals::gAddingMember);
+    EXPECT_FALSE(main.saveBtn.Enabled());
+    EXPECT_TRUE(mail.mails().empty());
+
+    closeAllWindows();
+    mainWindow& again = mainWindow::instance();
+    EXPECT_EQ(column(again.memberList, 0), order);
+    EXPECT_EQ(row(again.memberList, 1), saved);
+    addMember(again);
+    EXPECT_EQ(again.memberID.Text(), "7101");
+}
+
+TEST_F(AddMemberTest, TheWelcomeMailCarriesTheNewNumberAndNeedsAnAddress) {
+    data.write("membWelcomeText", "Welcome aboard!");
+    mainWindow& main = mainWindow::instance();
+    for (const std::string address : {"ann@example.org", ""}) {
+        SCOPED_TRACE(address);
+        dialogs.clear();
+        addMember(main);
+        const std::string number = main.memberID.Text();
+        main.LastName.SetText("Able");
+        main.EmailAddress.SetText(address);
+        dialogs.AnswerQuestion(MessageDialog::Button::Action);
+        main.saveBtn.Push();
+
+        ASSERT_EQ(dialogs.questions().size(), 1u);
+        EXPECT_EQ(dialogs.questions()[0].text, "Do you want to send a 'Welcome to Pellam' email?");
+        EXPECT_EQ(dialogs.messages(),
+                  address.empty() ? Names{"No email address available."} : Names{});
+        // Mailed or not, the member and the number are saved.
+        EXPECT_EQ(data.read("LastMemberNumber"), number);
+        EXPECT_NE(data.read("rkMemberList").find("Able@@@@@@" + number + "@@@"), std::string::npos);
+    }
+    ASSERT_EQ(mail.mails().size(), 1u);
+    EXPECT_EQ(mail.mails()[0].recipient, "ann@example.org");
+    EXPECT_EQ(mail.mails()[0].subject, "Welcome to Pellam");
+    EXPECT_EQ(mail.mails()[0].body, "Pellam Member Number: 6000001\n\nWelcome aboard!");
+}
+
+}  // namespace
