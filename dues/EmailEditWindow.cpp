@@ -5,16 +5,6 @@
 #include "platform/Dialogs.h"
 #include "roll/Globals.h"
 
-namespace {
-
-// A quit that no person can answer, as from the end of the desktop session.
-bool quitIsUnattended() {
-    const Application* application = Application::Current();
-    return application && application->IsUnattendedQuit();
-}
-
-}  // namespace
-
 EmailEditWindow::EmailEditWindow() {
     SetTitle("Renewal Email Message");
     SetContentSize(802, 468);
@@ -89,7 +79,7 @@ bool EmailEditWindow::Event_CancelClose(bool appQuitting) {
     if (!emailTextChanged)
         return false;
     // Nobody is there to answer: the texts are kept, as the roll is.
-    if (appQuitting && quitIsUnattended()) {
+    if (appQuitting && Application::QuitIsUnattended()) {
         saveTemplates();
         return false;
     }

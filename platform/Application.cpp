@@ -172,6 +172,11 @@ bool Application::IsUnattendedQuit() const {
     return d->quitting && d->unattended;
 }
 
+bool Application::QuitIsUnattended() {
+    const Application* application = Current();
+    return application && application->IsUnattendedQuit();
+}
+
 void Application::Private::quit(bool unattendedQuit) {
     // Inside a modal dialog, the handler that opened it still runs below it
     // and would find its window gone. End the dialog as if cancelled and quit

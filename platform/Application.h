@@ -28,6 +28,8 @@ public:
     // signal or by the end of the desktop session. Windows then close without
     // asking, and whatever they can't save is told on standard error.
     bool IsUnattendedQuit() const;
+    // The same for the running program; false when none runs.
+    static bool QuitIsUnattended();
 
     // The running program's executable file.
     static FolderItem ExecutableFile();

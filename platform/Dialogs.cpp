@@ -33,8 +33,7 @@ void MsgBox(std::string_view text) {
 
 void ReportWriteFailure(const FolderItem& file, std::string_view reason) {
     const std::string path = file.Path().string();
-    const Application* application = Application::Current();
-    if (application && application->IsUnattendedQuit()) {
+    if (Application::QuitIsUnattended()) {
         std::fprintf(stderr, "Rollkeep: could not save \"%s\": %.*s\n", path.c_str(),
                      static_cast<int>(reason.size()), reason.data());
         return;

@@ -188,8 +188,7 @@ void mainWindow::Event_Close() {
 }
 
 bool mainWindow::mayCloseUnsaved() {
-    const Application* application = Application::Current();
-    if (application && application->IsUnattendedQuit()) {
+    if (Application::QuitIsUnattended()) {
         std::fputs("Rollkeep: the member list could not be saved; its changes are lost.\n", stderr);
     } else {
         if (!AskQuestion(MessageDialog::CautionIcon,
