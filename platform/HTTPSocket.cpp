@@ -42,6 +42,9 @@ struct HTTPSocket::Transfer {
 
 namespace {
 
+// How much of the body waits in memory before it is written to the file.
+constexpr qint64 kReadChunk = 64 * 1024;
+
 // Makes the file for this user alone. Whatever stands at the name goes first,
 // so an older download (or a link someone planted there) is never written
 // through; the exclusive create then fails rather than follow a link that
@@ -89,7 +92,7 @@ void HTTPSocket::Get(std::string_view url, const FolderItem& file) {
     QNetworkReply* reply = network_->manager.get(request);
     // Bytes wait in the reply only until they are written to the file; a
     // server that sends faster than the file takes them is slowed down.
-    reply->setReadBufferSize(64 * 1024);
+    reply->setReadBufferSize(kReadChunk);
     transfer->reply = reply;
     QObject::connect(reply, &QNetworkReply::readyRead, &transfer->context, [this] { receive(); });
     QObject::connect(reply, &QNetworkReply::finished, &transfer->context, [this] { finish(); });
@@ -99,7 +102,7 @@ void HTTPSocket::Get(std::string_view url, const FolderItem& file) {
 void HTTPSocket::receive() {
     QNetworkReply* reply = transfer_->reply;
     while (reply->bytesAvailable() > 0) {
-        const QByteArray bytes = reply->read(64 * 1024);
+        const QByteArray bytes = reply->read(kReadChunk);
         transfer_->received += bytes.size();
         if ((maximumBodySize_ > 0 && transfer_->received > maximumBodySize_) ||
             transfer_->body.write(bytes) != bytes.size()) {

@@ -167,9 +167,13 @@ SingleInstance::State SingleInstance::Start() {
     d->dataFolder.CreateAsFolder();
     d->socket = socketPath(d->dataFolder, d->problem);
     const std::filesystem::path lockPath = d->dataFolder.Child(kLockFileName).Path();
+    const auto lockFailure = [&lockPath] {
+        const int error = errno;
+        return "can't lock " + lockPath.string() + ": " + systemReason(error);
+    };
     d->lockFile = openLockFile(lockPath);
     if (d->lockFile < 0) {
-        const std::string reason = "can't lock " + lockPath.string() + ": " + systemReason(errno);
+        const std::string reason = lockFailure();
         // Where nothing can be written, running without the lock can't make
         // a second writer; anywhere else it could.
         if (::access(d->dataFolder.Path().c_str(), W_OK) != 0) {
@@ -190,7 +194,7 @@ SingleInstance::State SingleInstance::Start() {
         if (errno == EINTR)
             continue;
         if (errno != EWOULDBLOCK) {
-            d->problem = "can't lock " + lockPath.string() + ": " + systemReason(errno);
+            d->problem = lockFailure();
             return State::Failed;
         }
         if (d->handOver())
