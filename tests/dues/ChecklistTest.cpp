@@ -6,7 +6,6 @@
 #include "tests/support/RecordingGraphics.h"
 
 #include <cmath>
-#include <ranges>
 
 namespace {
 
@@ -32,8 +31,10 @@ protected:
     }
 
     static std::vector<std::string> texts(const Recording& recording) {
-        const auto strings = recording.texts | std::views::transform(&Text::text);
-        return {strings.begin(), strings.end()};
+        std::vector<std::string> strings;
+        for (const Text& text : recording.texts)
+            strings.push_back(text.text);
+        return strings;
     }
 };
 
