@@ -111,7 +111,7 @@ void BM_ListboxRemoveEveryOther(benchmark::State& state) {
         publish();
         state.ResumeTiming();
         for (int row = list->ListCount() - 1; row >= 0; --row) {
-            benchmark::DoNotOptimize(list->Cell(row, 13));
+            benchmark::DoNotOptimize(list->Cell(row, +Column::PaidDue));
             if (row % 2 == 1)
                 list->RemoveRow(row);
             EventLoop::Turn();
@@ -136,14 +136,15 @@ void BM_ListboxSort(benchmark::State& state) {
     const int rows = static_cast<int>(state.range(0));
     loadAndSelect(*list, rows);
     for (int row = 0; row < rows; row += 4)
-        list->SetCell(row, 0,
-                      kAccentedStarts[row % std::size(kAccentedStarts)] + list->Cell(row, 0));
+        list->SetCell(
+            row, +Column::LastName,
+            kAccentedStarts[row % std::size(kAccentedStarts)] + list->Cell(row, +Column::LastName));
     publish();
-    int column = 0;
+    int column = +Column::LastName;
     for (auto _ : state) {
         // Alternating columns makes every sort a real reordering.
         list->SortByColumn(column);
-        column = column == 0 ? 7 : 0;
+        column = column == +Column::LastName ? +Column::City : +Column::LastName;
         publish();
         list->view()->viewport()->repaint();
     }
