@@ -53,7 +53,7 @@ public:
     }
     std::optional<FolderItem> openFile(const OpenFileRequest&) override { return std::nullopt; }
     std::optional<FolderItem> saveFile(const SaveFileRequest&) override { return std::nullopt; }
-    std::unique_ptr<Graphics> printerDialog(PrinterSetup&) override {
+    std::unique_ptr<Graphics> printerDialog() override {
         return std::make_unique<CountingGraphics>(counts_);
     }
     void showURL(const std::string&) override {}

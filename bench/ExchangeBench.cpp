@@ -28,7 +28,7 @@ public:
     }
     std::optional<FolderItem> openFile(const OpenFileRequest&) override { return file_; }
     std::optional<FolderItem> saveFile(const SaveFileRequest&) override { return file_; }
-    std::unique_ptr<Graphics> printerDialog(PrinterSetup&) override { return nullptr; }
+    std::unique_ptr<Graphics> printerDialog() override { return nullptr; }
     void showURL(const std::string&) override {}
 
 private:

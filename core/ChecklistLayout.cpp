@@ -4,39 +4,38 @@
 
 namespace {
 
+// The title and the first line of each column stand an inch from the page's
+// top and left edges.
+constexpr int kInch = 72;
 constexpr int kLineStep = 14;
 constexpr int kColumnOffset = 250;
 constexpr int kLinesFirstPage = 45;
 constexpr int kLinesLaterPages = 44;
 // The first page is set 25 further left than the later ones.
 constexpr int kFirstPageIndent = -25;
-// The second column's start does not follow the resolution: at 72 units per
-// inch it puts the second column level with the first.
-constexpr int kSecondColumnTopFirstPage = 86;
-constexpr int kSecondColumnTopLaterPages = 72;
+// The second column starts level with the first.
+constexpr int kSecondColumnTopFirstPage = kInch + kLineStep;
+constexpr int kSecondColumnTopLaterPages = kInch;
 constexpr int kFirstNameCharacters = 15;
 
 }  // namespace
 
-ChecklistLayout::ChecklistLayout(int horizontalResolution, int verticalResolution)
-    : horizontal_(horizontalResolution), vertical_(verticalResolution) {}
-
-ChecklistLayout::Place ChecklistLayout::Title() const {
-    return {0, horizontal_ + kFirstPageIndent, vertical_};
+ChecklistLayout::Place ChecklistLayout::Title() {
+    return {0, kInch + kFirstPageIndent, kInch};
 }
 
-ChecklistLayout::Place ChecklistLayout::Line(int row) const {
+ChecklistLayout::Place ChecklistLayout::Line(int row) {
     if (row < kLinesFirstPage)  // under the title
-        return {0, horizontal_ + kFirstPageIndent, vertical_ + kLineStep * (row + 2)};
+        return {0, kInch + kFirstPageIndent, kInch + kLineStep * (row + 2)};
     if (row < 2 * kLinesFirstPage)
-        return {0, horizontal_ + kFirstPageIndent + kColumnOffset,
+        return {0, kInch + kFirstPageIndent + kColumnOffset,
                 kSecondColumnTopFirstPage + kLineStep * (row - kLinesFirstPage + 1)};
     const int onLaterPages = row - 2 * kLinesFirstPage;
     const int page = 1 + onLaterPages / (2 * kLinesLaterPages);
     const int line = onLaterPages % (2 * kLinesLaterPages);
     if (line < kLinesLaterPages)
-        return {page, horizontal_, vertical_ + kLineStep * (line + 1)};
-    return {page, horizontal_ + kColumnOffset,
+        return {page, kInch, kInch + kLineStep * (line + 1)};
+    return {page, kInch + kColumnOffset,
             kSecondColumnTopLaterPages + kLineStep * (line - kLinesLaterPages + 1)};
 }
 

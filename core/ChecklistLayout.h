@@ -5,9 +5,8 @@
 
 // Where the printed checklist puts what: a bold title, then one line per
 // member in columns of a fixed number of lines, two columns to a page. The
-// page's size is never read and nothing is measured, so the layout depends on
-// the printer's resolution alone. Positions are in the units of the drawing
-// surface; pages count from 0.
+// page's size is never read and nothing is measured. Positions are points
+// (72 to the inch), as the drawing surface takes them; pages count from 0.
 class ChecklistLayout {
 public:
     struct Place {
@@ -16,13 +15,11 @@ public:
         int y;
     };
 
-    ChecklistLayout(int horizontalResolution, int verticalResolution);
-
     // The title, on the first page only.
-    Place Title() const;
+    static Place Title();
     // The line of the row'th member shown, from 0. Its due date goes
     // kDueDateOffset further right.
-    Place Line(int row) const;
+    static Place Line(int row);
 
     static std::string TitleText(std::string_view shortDate);
     // "____ ", the last name, ", " and the first 15 characters of the first name.
@@ -30,8 +27,4 @@ public:
 
     static constexpr int kDueDateOffset = 170;
     static constexpr double kLineTextSize = 10;
-
-private:
-    int horizontal_;
-    int vertical_;
 };

@@ -10,14 +10,10 @@
 
 void mainWindow::PrintChecklist() {
     const Date today;
-    PrinterSetup setup;
-    std::unique_ptr<Graphics> g = OpenPrinterDialog(setup);
+    std::unique_ptr<Graphics> g = OpenPrinterDialog();
     if (!g)
         return;
-    // Read after the dialog, which may have changed them.
-    const ChecklistLayout layout(setup.HorizontalResolution, setup.VerticalResolution);
-
-    const ChecklistLayout::Place title = layout.Title();
+    const ChecklistLayout::Place title = ChecklistLayout::Title();
     g->SetBold(true);
     g->DrawString(ChecklistLayout::TitleText(today.ShortDate()), title.x, title.y, 0, false);
     g->SetBold(false);
@@ -27,7 +23,7 @@ void mainWindow::PrintChecklist() {
     // The rows are read afresh for each line, as the list may change while
     // the loop yields.
     for (int row = 0; row < memberList.ListCount(); ++row) {
-        const ChecklistLayout::Place line = layout.Line(row);
+        const ChecklistLayout::Place line = ChecklistLayout::Line(row);
         if (line.page != page) {
             // A later page is begun only when a row remains for it.
             if (page > 0)

@@ -34,6 +34,5 @@ private:
 Canvas::Canvas(std::string name) : Control(std::move(name), new BackdropView) {}
 
 void Canvas::SetBackdrop(const Picture& picture) {
-    backdrop_ = picture;
     static_cast<BackdropView*>(widget())->setPicture(picture.pixmap());
 }

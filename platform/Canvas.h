@@ -9,8 +9,4 @@ class Canvas : public Control {
 public:
     explicit Canvas(std::string name);
     void SetBackdrop(const Picture& picture);
-    Picture Backdrop() const { return backdrop_; }
-
-private:
-    Picture backdrop_;
 };

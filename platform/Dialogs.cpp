@@ -70,6 +70,6 @@ std::optional<FolderItem> GetSaveFile(const SaveFileRequest& request) {
     return CurrentDialogDriver().saveFile(request);
 }
 
-std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup& setup) {
-    return CurrentDialogDriver().printerDialog(setup);
+std::unique_ptr<Graphics> OpenPrinterDialog() {
+    return CurrentDialogDriver().printerDialog();
 }

@@ -8,7 +8,6 @@
 #include <string_view>
 
 class Graphics;
-struct PrinterSetup;
 
 // Shows a text with one button, and waits.
 void MsgBox(std::string_view text);
@@ -61,8 +60,7 @@ std::optional<FolderItem> GetOpenFile(const OpenFileRequest& request);
 // A file the user named to save to; nothing when cancelled.
 std::optional<FolderItem> GetSaveFile(const SaveFileRequest& request);
 // The print dialog: a surface to draw the pages on, nothing when cancelled.
-// The set-up gets the surface's resolution.
-std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup& setup);
+std::unique_ptr<Graphics> OpenPrinterDialog();
 
 // Everything a person answers or sees in a modal dialog goes through one
 // driver. The program runs with the one that shows Qt's dialogs; tests install
@@ -74,7 +72,7 @@ public:
     virtual MessageDialog::Button messageDialog(const MessageDialog& dialog) = 0;
     virtual std::optional<FolderItem> openFile(const OpenFileRequest& request) = 0;
     virtual std::optional<FolderItem> saveFile(const SaveFileRequest& request) = 0;
-    virtual std::unique_ptr<Graphics> printerDialog(PrinterSetup& setup) = 0;
+    virtual std::unique_ptr<Graphics> printerDialog() = 0;
     virtual void showURL(const std::string& url) = 0;
 };
 

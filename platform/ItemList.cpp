@@ -35,10 +35,6 @@ int ItemList::ListCount() const {
     return comboBox()->count();
 }
 
-std::string ItemList::List(int index) const {
-    return comboBox()->itemText(index).toStdString();
-}
-
 int ItemList::ListIndex() const {
     return comboBox()->currentIndex();
 }

@@ -13,7 +13,6 @@ public:
     // Appends an item; adding chooses nothing (and keeps what was typed).
     void AddRow(std::string_view item);
     int ListCount() const;
-    std::string List(int index) const;
 
     // The chosen item, -1 for none. Choosing an item shows its text, also
     // when it was chosen already and a text was typed over it.

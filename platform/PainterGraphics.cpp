@@ -3,33 +3,11 @@
 #include "platform/QtText.h"
 
 #include <QFontMetricsF>
-#include <QLocale>
-#include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
-
-namespace {
-
-// What a printer would start with: Letter where the locale measures in
-// inches, A4 elsewhere.
-QPageSize defaultPageSize() {
-    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
-                                                                      : QPageSize(QPageSize::A4);
-}
-
-}  // namespace
 
 PainterGraphics::PainterGraphics(std::unique_ptr<QPrinter> printer)
     : printer_(std::move(printer)), pages_(printer_.get()) {
     begin(printer_.get());
-}
-
-PainterGraphics::PainterGraphics(std::unique_ptr<QSaveFile> file) : file_(std::move(file)) {
-    writer_ = std::make_unique<QPdfWriter>(file_.get());
-    writer_->setResolution(1200);
-    writer_->setPageLayout(QPageLayout(defaultPageSize(), QPageLayout::Portrait, QMarginsF()));
-    pages_ = writer_.get();
-    begin(writer_.get());
 }
 
 PainterGraphics::PainterGraphics(QPaintDevice& device) {
@@ -37,14 +15,9 @@ PainterGraphics::PainterGraphics(QPaintDevice& device) {
 }
 
 PainterGraphics::~PainterGraphics() {
-    const bool painted = painter_.isActive();
-    if (painted)
+    // Ending the painting sends the last page; the printer goes after it.
+    if (painter_.isActive())
         painter_.end();
-    // The PDF writer flushes the last page when painting ends, so the file
-    // is whole only now. A file never painted on leaves the old one alone.
-    writer_.reset();
-    if (file_ && painted)
-        file_->commit();
 }
 
 void PainterGraphics::begin(QPaintDevice* device) {

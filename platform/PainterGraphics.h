@@ -6,9 +6,7 @@
 #include <memory>
 
 class QPagedPaintDevice;
-class QPdfWriter;
 class QPrinter;
-class QSaveFile;
 
 // Pages drawn with a QPainter scaled so that one unit is one point (1/72
 // inch) whatever the device's resolution. Text sizes are points on paper too.
@@ -16,15 +14,12 @@ class PainterGraphics : public Graphics {
 public:
     // Prints on the printer, which it keeps until the job ends.
     explicit PainterGraphics(std::unique_ptr<QPrinter> printer);
-    // Writes a PDF into the file, which replaces the old one only when the
-    // job ends.
-    explicit PainterGraphics(std::unique_ptr<QSaveFile> file);
     // Draws on a device that stays the caller's; a device without pages
     // ignores NextPage.
     explicit PainterGraphics(QPaintDevice& device);
     ~PainterGraphics() override;
 
-    // False when the device could not be drawn on (no printer, no file).
+    // False when the device could not be drawn on.
     bool isActive() const { return painter_.isActive(); }
 
     void SetBold(bool bold) override;
@@ -38,8 +33,6 @@ private:
     void applyState();
 
     std::unique_ptr<QPrinter> printer_;
-    std::unique_ptr<QSaveFile> file_;
-    std::unique_ptr<QPdfWriter> writer_;
     QPagedPaintDevice* pages_ = nullptr;
     QPainter painter_;
     bool bold_ = false;

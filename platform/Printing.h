@@ -1,19 +1,9 @@
 #pragma once
 
-#include "platform/Files.h"
-
-#include <memory>
 #include <string_view>
 
-// The page set-up of a print run. Pages are drawn at 72 units per inch, so
-// positions are points.
-struct PrinterSetup {
-    int HorizontalResolution = 72;
-    int VerticalResolution = 72;
-};
-
-// The surface the pages of a print run are drawn on. Destroying it ends the
-// print job.
+// The surface the pages of a print run are drawn on, in points (72 to the
+// inch) whatever the printer's resolution. Destroying it ends the print job.
 class Graphics {
 public:
     virtual ~Graphics() = default;
@@ -24,7 +14,3 @@ public:
                             bool condense = false) = 0;
     virtual void NextPage() = 0;
 };
-
-// Pages printed into a PDF file, for "Print to File" and for tests. The file
-// is replaced when the surface is destroyed; nothing when it can't be created.
-std::unique_ptr<Graphics> PdfGraphics(const FolderItem& file, PrinterSetup& setup);

@@ -88,7 +88,7 @@ std::optional<FolderItem> QtDialogDriver::saveFile(const SaveFileRequest& reques
                                                    toQString(request.title), suggested));
 }
 
-std::unique_ptr<Graphics> QtDialogDriver::printerDialog(PrinterSetup& setup) {
+std::unique_ptr<Graphics> QtDialogDriver::printerDialog() {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setFullPage(true);
     // Without any printer the dialog would offer nothing to print on; a PDF
@@ -101,8 +101,6 @@ std::unique_ptr<Graphics> QtDialogDriver::printerDialog(PrinterSetup& setup) {
     QPrintDialog dialog(printer.get(), QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
-    setup.HorizontalResolution = 72;
-    setup.VerticalResolution = 72;
     return std::make_unique<PainterGraphics>(std::move(printer));
 }
 

@@ -10,6 +10,6 @@ public:
     MessageDialog::Button messageDialog(const MessageDialog& dialog) override;
     std::optional<FolderItem> openFile(const OpenFileRequest& request) override;
     std::optional<FolderItem> saveFile(const SaveFileRequest& request) override;
-    std::unique_ptr<Graphics> printerDialog(PrinterSetup& setup) override;
+    std::unique_ptr<Graphics> printerDialog() override;
     void showURL(const std::string& url) override;
 };

@@ -24,8 +24,7 @@ protected:
     // Prints the checklist and gives what was drawn.
     Recording print(mainWindow& main) {
         auto recording = std::make_shared<Recording>();
-        dialogs.AnswerPrint(
-            [recording](PrinterSetup&) { return std::make_unique<RecordingGraphics>(recording); });
+        dialogs.AnswerPrint([recording] { return std::make_unique<RecordingGraphics>(recording); });
         main.PrintChecklist();
         return *recording;
     }

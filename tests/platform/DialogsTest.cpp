@@ -85,8 +85,7 @@ TEST_F(QtDialogs, PrintDialogWithoutPrintersPrintsToAPdfInDocuments) {
     QDir().mkpath(documents);
 
     whenShown<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
-    PrinterSetup setup;
-    std::unique_ptr<Graphics> g = OpenPrinterDialog(setup);
+    std::unique_ptr<Graphics> g = OpenPrinterDialog();
     ASSERT_NE(g, nullptr);
     g->DrawString("Checklist", 47, 100);
     g.reset();

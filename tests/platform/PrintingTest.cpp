@@ -1,5 +1,5 @@
-// Pages going into a PDF are tried through the checklist in
-// tests/dues/ChecklistTest.cpp; here, where the printer's painter puts text.
+// What the checklist draws on its pages is tried in tests/dues/ChecklistTest.cpp;
+// here, where the printer's painter puts text.
 
 #include "platform/PainterGraphics.h"
 

@@ -21,8 +21,7 @@ void ScriptedDialogs::AnswerSaveFile(std::optional<FolderItem> file) {
     saveAnswers_.push_back(std::move(file));
 }
 
-void ScriptedDialogs::AnswerPrint(
-    std::function<std::unique_ptr<Graphics>(PrinterSetup&)> makeSurface) {
+void ScriptedDialogs::AnswerPrint(std::function<std::unique_ptr<Graphics>()> makeSurface) {
     printAnswers_.push_back(std::move(makeSurface));
 }
 
@@ -101,7 +100,7 @@ std::optional<FolderItem> ScriptedDialogs::saveFile(const SaveFileRequest& reque
     return answer;
 }
 
-std::unique_ptr<Graphics> ScriptedDialogs::printerDialog(PrinterSetup& setup) {
+std::unique_ptr<Graphics> ScriptedDialogs::printerDialog() {
     asked_.push_back({Kind::Print, {}, {}, {}, 0, true, {}});
     if (printAnswers_.empty()) {
         ADD_FAILURE() << "unscripted print dialog";
@@ -109,7 +108,7 @@ std::unique_ptr<Graphics> ScriptedDialogs::printerDialog(PrinterSetup& setup) {
     }
     auto makeSurface = std::move(printAnswers_.front());
     printAnswers_.pop_front();
-    return makeSurface ? makeSurface(setup) : nullptr;
+    return makeSurface ? makeSurface() : nullptr;
 }
 
 void ScriptedDialogs::showURL(const std::string& url) {

@@ -49,7 +49,7 @@ public:
     void AnswerOpenFile(std::optional<FolderItem> file);
     void AnswerSaveFile(std::optional<FolderItem> file);
     // The print dialog: a function that makes the drawing surface, or nothing to cancel.
-    void AnswerPrint(std::function<std::unique_ptr<Graphics>(PrinterSetup&)> makeSurface);
+    void AnswerPrint(std::function<std::unique_ptr<Graphics>()> makeSurface);
 
     const std::vector<Asked>& asked() const { return asked_; }
     // The texts of the message boxes shown, in order.
@@ -65,7 +65,7 @@ public:
     MessageDialog::Button messageDialog(const MessageDialog& dialog) override;
     std::optional<FolderItem> openFile(const OpenFileRequest& request) override;
     std::optional<FolderItem> saveFile(const SaveFileRequest& request) override;
-    std::unique_ptr<Graphics> printerDialog(PrinterSetup& setup) override;
+    std::unique_ptr<Graphics> printerDialog() override;
     void showURL(const std::string& url) override;
 
 private:
@@ -73,7 +73,7 @@ private:
     std::deque<MessageDialog::Button> questionAnswers_;
     std::deque<std::optional<FolderItem>> openAnswers_;
     std::deque<std::optional<FolderItem>> saveAnswers_;
-    std::deque<std::function<std::unique_ptr<Graphics>(PrinterSetup&)>> printAnswers_;
+    std::deque<std::function<std::unique_ptr<Graphics>()>> printAnswers_;
 };
 
 // How gtest shows an asked dialog in a failed comparison.
