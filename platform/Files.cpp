@@ -66,24 +66,6 @@ std::string FolderItem::Name() const {
     return path_.filename().string();
 }
 
-bool FolderItem::SetName(std::string_view name) {
-    const fs::path newName(name);
-    if (!IsValid() || name.empty() || newName != newName.filename() || name == "." || name == "..")
-        return false;
-    const fs::path target = path_.parent_path() / newName;
-    if (target == path_)
-        return Exists();
-    // A rename onto an existing file would silently replace it.
-    std::error_code error;
-    if (fs::exists(fs::symlink_status(target, error)))
-        return false;
-    fs::rename(path_, target, error);
-    if (error)
-        return false;
-    path_ = target;
-    return true;
-}
-
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
     return TextInputStream::Open(*this);
 }

@@ -28,8 +28,6 @@ public:
     bool Delete() const;
 
     std::string Name() const;
-    // Renames the item within its folder; true on success.
-    bool SetName(std::string_view name);
 
     const std::filesystem::path& Path() const { return path_; }
 

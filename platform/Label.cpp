@@ -98,10 +98,6 @@ void Label::SetText(std::string_view text) {
     label(widget())->setText(shown);
 }
 
-double Label::ShownTextSize() const {
-    return QFontInfo(label(widget())->shownFont()).pixelSize();
-}
-
 void Label::SetAlignment(Align alignment) {
     applyAlignment(label(widget()), toQtAlignment(alignment));
 }

@@ -52,10 +52,6 @@ std::string PushButton::Caption() const {
     return button(widget())->text().toStdString();
 }
 
-void PushButton::SetCaption(std::string_view caption) {
-    button(widget())->setText(toQString(caption));
-}
-
 void PushButton::SetDefault(bool isDefault) {
     // The default look tells the user which button Return presses.
     button(widget())->setDefault(isDefault);

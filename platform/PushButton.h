@@ -12,7 +12,6 @@ public:
     explicit PushButton(std::string name, std::string_view caption = {});
 
     std::string Caption() const;
-    void SetCaption(std::string_view caption);
     // Return presses the window's default button, Escape its cancel button.
     void SetDefault(bool isDefault);
     void SetCancel(bool isCancel);

@@ -170,18 +170,6 @@ std::string NthField(std::string_view text, std::string_view separator, int n) {
     return std::string(text.substr(start, end == std::string_view::npos ? end : end - start));
 }
 
-int CountFields(std::string_view text, std::string_view separator) {
-    if (text.empty())
-        return 0;
-    if (separator.empty())
-        return 1;
-    int fields = 1;
-    for (size_t found = text.find(separator); found != std::string_view::npos;
-         found = text.find(separator, found + separator.size()))
-        ++fields;
-    return fields;
-}
-
 double Val(std::string_view text) {
     size_t at = 0;
     while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))

@@ -14,9 +14,6 @@ bool SameText(std::string_view a, std::string_view b);
 // empty for n below 1 or past the last piece. An empty separator cuts nothing.
 std::string NthField(std::string_view text, std::string_view separator, int n);
 
-// The number of pieces NthField can give; 0 for an empty text.
-int CountFields(std::string_view text, std::string_view separator);
-
 // The number with which the text begins (leading blanks skipped), 0 when there
 // is none. "12.7" gives 12.7, "3abc" 3, "-1" -1, "abc" 0. Never reads hex,
 // "inf" or "nan"; a number too large for a double gives infinity.

@@ -58,8 +58,6 @@ public:
     bool Close(bool appQuitting = false);
 
     WindowKind Kind() const { return kind_; }
-    // The window a sheet is shown over; nothing while it is not up.
-    Window* ParentWindow() const { return parent_; }
 
     bool Visible() const;
     void SetVisible(bool visible);

@@ -120,41 +120,67 @@ TEST(LabelTest, CarriageReturnBreaksTheLineAndNothingIsReadAsMarkup) {
     EXPECT_EQ(shown->textFormat(), Qt::PlainText);
 }
 
-// The font installed may be wider or taller than the one the layout was
-// drawn for: the text then shrinks just enough to show whole.
-TEST(LabelTest, TextTooBigForItsBoxShrinksUntilItFits) {
-    Label caption("caption", "Member Information");
-    caption.SetTextSize(20);
-    caption.widget()->resize(724, 34);
-    EXPECT_EQ(caption.ShownTextSize(), 20);
+// What the label shows, pixel for pixel.
+QImage looks(Label& label, QSize box) {
+    label.widget()->resize(box);
+    return label.widget()->grab().toImage();
+}
 
-    const QString prompt =
-        "Add New Member - click 'SAVE NEW MEMBER' after entering member information";
-    caption.SetText(prompt.toStdString());
-    const double shrunk = caption.ShownTextSize();
-    EXPECT_LT(shrunk, 20);
-    QFont font = caption.widget()->font();
-    font.setPixelSize(int(shrunk));
-    EXPECT_LE(QFontMetrics(font).horizontalAdvance(prompt), 724);
-    font.setPixelSize(int(shrunk) + 1);
-    EXPECT_GT(QFontMetrics(font).horizontalAdvance(prompt), 724) << "shrunk no more than needed";
-    // The label's own size stays as set, for the next text.
-    EXPECT_EQ(QFontInfo(caption.widget()->font()).pixelSize(), 20);
+// The font installed may be wider or taller than the one a window was drawn
+// for: a text too big for its box is drawn at the largest smaller size that
+// shows it whole, exactly as a label of that size would draw it. Boxes are
+// made from the text's own measures at its size.
+TEST(LabelTest, TextTooBigForItsBoxShrinksJustEnoughToShowWhole) {
+    struct Case {
+        const char* text;
+        int size;
+        double widthShare;  // of the text's width at its size
+        int heightLess;     // than the font's height at its size
+    };
+    const Case cases[] = {
+        {"Add New Member - click 'SAVE NEW MEMBER' after entering member information", 20, 0.6, 0},
+        // Letters reaching below the line keep their foot in the box.
+        {"Rollkeep", 32, 1.5, 6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Label label("label", c.text);
+        const auto fontOfSize = [&](int size) {
+            QFont font = label.widget()->font();
+            font.setPixelSize(size);
+            return font;
+        };
+        const QFontMetrics atSize(fontOfSize(c.size));
+        const QSize box(int(atSize.horizontalAdvance(c.text) * c.widthShare),
+                        atSize.height() - c.heightLess);
+        label.SetTextSize(c.size);
+        const QImage shrunk = looks(label, box);
 
-    // Letters reaching below the line keep their foot in a box just high
-    // enough for the size.
-    Label name("name", "Rollkeep");
-    name.SetTextSize(32);
-    name.widget()->resize(264, 34);
-    font = name.widget()->font();
-    font.setPixelSize(int(name.ShownTextSize()));
-    const QFontMetrics metrics(font);
-    EXPECT_LE(metrics.ascent() + metrics.boundingRect("p").bottom(), 34);
+        // The size it is drawn at: the smallest at which it looks the same,
+        // as larger sizes that don't fit shrink to it too.
+        int drawn = c.size;
+        for (int size = c.size - 1; size > 0; --size) {
+            label.SetTextSize(size);
+            if (looks(label, box) != shrunk)
+                break;
+            drawn = size;
+        }
+        EXPECT_LT(drawn, c.size);
+        const auto fitsAt = [&](int size) {
+            const QFontMetrics metrics(fontOfSize(size));
+            return metrics.horizontalAdvance(c.text) <= box.width() &&
+                   metrics.ascent() + metrics.boundingRect(c.text).bottom() < box.height();
+        };
+        EXPECT_TRUE(fitsAt(drawn));
+        EXPECT_FALSE(fitsAt(drawn + 1)) << "shrunk no more than needed";
+    }
 
     // A caption that ends in a line break needs no room for the empty line.
     Label due("due", "Membership Due Date\r");
-    due.widget()->resize(146, 20);
-    EXPECT_EQ(due.ShownTextSize(), QFontInfo(due.widget()->font()).pixelSize());
+    Label plain("plain", "Membership Due Date");
+    const QFontMetrics metrics(due.widget()->font());
+    const QSize oneLine(metrics.horizontalAdvance("Membership Due Date") + 4, metrics.height());
+    EXPECT_EQ(looks(due, oneLine), looks(plain, oneLine));
 }
 
 // Changes made by the program are told like a person's, once per real change;

@@ -68,7 +68,6 @@ TEST(Text, PerRowComparisonsAllocateNothing) {
     EXPECT_TRUE(SameText(a, b));
     EXPECT_FALSE(SameText(a, "a member name"));
     EXPECT_EQ(NthField(row, "\t", 4), "2025-03-15");
-    EXPECT_EQ(CountFields(row, "\t"), 5);
     EXPECT_EQ(allocations, before);
 }
 
