@@ -4,6 +4,6 @@
 
 class RowTable;
 
-// The number of rows the filter would keep. Walks the rows once, reading the
-// row count again before each row, as the rows may change while it yields.
+// The number of rows the filter would keep. Walks the rows once, with a turn
+// of the event loop after each (which leaves the rows alone: EventLoop::Turn).
 int CountRows(const RowTable& rows, const ListFilter& filter);

@@ -46,7 +46,7 @@ bool PaidByDueDate(const DueDate& due, const Date& today) {
 }
 
 void SetDueStatus(RowTable& rows, const Date& today) {
-    // Read once: the pass expects no row to come or go while it yields.
+    // Read once: no row comes or goes during a turn (EventLoop::Turn).
     const int count = rows.RowCount();
     for (int row = 0; row < count; ++row) {
         const std::string_view due = rows.Cell(row, +Column::DueDate);

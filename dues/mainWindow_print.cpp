@@ -20,8 +20,8 @@ void mainWindow::PrintChecklist() {
     g->SetTextSize(ChecklistLayout::kLineTextSize);
 
     int page = 0;
-    // The rows are read afresh for each line, as the list may change while
-    // the loop yields.
+    // The turns between lines only repaint, so the rows stay as they are
+    // (EventLoop::Turn).
     for (int row = 0; row < memberList.ListCount(); ++row) {
         const ChecklistLayout::Place line = ChecklistLayout::Line(row);
         if (line.page != page) {

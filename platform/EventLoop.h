@@ -4,10 +4,13 @@ namespace EventLoop {
 
 // Gives the window a chance to repaint from inside a long loop over rows or
 // cells. It costs next to nothing per call: work is really done only when a
-// few milliseconds have passed since the last time. Only painting happens:
-// clicks, key presses, timers, sockets, quit requests and every other queued
-// call wait until the handler that loops has returned to the event loop, so
-// nothing can change the rows under the loop or free its window.
+// few milliseconds have passed since the last time.
+//
+// The rule every loop relies on: a turn only paints. Clicks, key presses,
+// timers, sockets, quit requests and every other queued call wait until the
+// handler that loops has returned to the event loop, so nothing can add,
+// remove or change rows under the loop, or free its window. A loop may read
+// the row count once.
 inline void Turn();
 
 // The type of event a turn delivers before painting, besides Qt's own paint
