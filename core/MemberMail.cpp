@@ -4,7 +4,8 @@
 #include "platform/Text.h"
 
 std::string MailHeader(std::string_view memberNumber) {
-    std::string header = "Pellam Member Number: ";
+    std::string header(kAssociationName);
+    header += " Member Number: ";
     header += memberNumber;
     header += EndOfLine;
     header += EndOfLine;
@@ -12,12 +13,12 @@ std::string MailHeader(std::string_view memberNumber) {
 }
 
 MemberMail PlainMail(std::string_view recipient, std::string_view memberNumber) {
-    return {std::string(recipient), std::string(kPlainSubject), MailHeader(memberNumber)};
+    return {std::string(recipient), kPlainSubject, MailHeader(memberNumber)};
 }
 
 ComposedNotice ComposeNotice(const Notice& notice, const FolderItem& folder,
                              std::string_view recipient, std::string_view memberNumber) {
-    ComposedNotice composed{{std::string(recipient), std::string(notice.subject), {}}};
+    ComposedNotice composed{{std::string(recipient), notice.subject, {}}};
     auto in = folder.Child(notice.templateName).OpenAsTextFile();
     if (!in) {
         composed.templateRead = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/EmailTemplates.h"
 #include "platform/Files.h"
 
 #include <string>
@@ -13,16 +14,21 @@ struct MemberMail {
     std::string body;
 };
 
+// The association the e-mails come from, as their subjects and headers name it.
+inline constexpr std::string_view kAssociationName = "Pellam";
+
 // A notice built from one of the data folder's templates.
 struct Notice {
-    std::string_view subject;
+    std::string subject;
     std::string_view templateName;
 };
 
-inline constexpr Notice kWelcomeNotice{"Welcome to Pellam", "membWelcomeText"};
-inline constexpr Notice kRenewalNotice{"Pellam Membership Renewal", "membDueText"};
-inline constexpr Notice kPaymentNotice{"Pellam Membership Payment Received", "PaymentRecText"};
-inline constexpr std::string_view kPlainSubject = "Pellam Message";
+inline const Notice kWelcomeNotice{"Welcome to " + std::string(kAssociationName), kWelcomeTemplate};
+inline const Notice kRenewalNotice{std::string(kAssociationName) + " Membership Renewal",
+                                   kRenewalTemplate};
+inline const Notice kPaymentNotice{std::string(kAssociationName) + " Membership Payment Received",
+                                   kPaymentTemplate};
+inline const std::string kPlainSubject = std::string(kAssociationName) + " Message";
 
 // What opens every member e-mail: the member number and two line ends.
 std::string MailHeader(std::string_view memberNumber);

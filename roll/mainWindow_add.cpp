@@ -38,7 +38,7 @@ void mainWindow::saveBtn_Action() {
     AddNewMember(memberList.Rows(), newMemberFromForm(), Date().Year());
     infoLabel.SetText("Member Information");
 
-    if (offerToSend("Do you want to send a 'Welcome to Pellam' email?")) {
+    if (offerToSend("Do you want to send a '" + kWelcomeNotice.subject + "' email?")) {
         if (EmailAddress.Text().empty())
             MsgBox("No email address available.");
         else
