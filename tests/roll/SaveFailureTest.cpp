@@ -15,64 +15,71 @@ using Button = MessageDialog::Button;
 using SaveFailureTest = ProgramTest;
 using SaveFailureOnQuitTest = StartUpTest;
 
-TEST_F(SaveFailureTest, AFailedSaveIsToldAndTheWindowKeepsTheRollUntilTheUserLetsItGo) {
-    enum class Fault { FullDisk, ReadOnlyDisk, FolderInTheWay };
-    const struct {
-        Fault fault;
-        std::string reason;
-    } cases[] = {
-        {Fault::FullDisk, "No space left on device"},
-        {Fault::ReadOnlyDisk, "Read-only file system"},
-        {Fault::FolderInTheWay, "Is a directory"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.reason);
-        // A small file system of its own where mounting is allowed (as root).
-        const ScratchFileSystem disk;
-        if (!disk.mounted() && c.fault != Fault::FolderInTheWay)
-            continue;
-        const FolderItem home = disk.mounted() ? disk.root() : data.root();
-        qputenv("XDG_DATA_HOME", home.Path().c_str());
-        home.Child("Rollkeep").CreateAsFolder();
-        const FolderItem roll = home.Child("Rollkeep").Child("rkMemberList");
-        ASSERT_FALSE(WriteTextFile(roll, line({.last = "Adams"})));
-        mainWindow& main = mainWindow::instance();
-        const std::string before = roll.OpenAsTextFile()->ReadAll();
-        if (c.fault == Fault::FullDisk)
-            disk.fill();
-        else if (c.fault == Fault::ReadOnlyDisk)
-            ASSERT_TRUE(disk.makeReadOnly());
-        else
-            ASSERT_TRUE(roll.Delete() && roll.CreateAsFolder());
-        for (int n = 0; n < 2000; ++n)
-            main.memberList.AddRow("Member " + std::to_string(n));
+enum class Fault { FullDisk, ReadOnlyDisk, FolderInTheWay };
 
-        dialogs.clear();
-        dialogs.AnswerQuestion(Button::Cancel);
-        EXPECT_FALSE(main.Close());
-        ASSERT_EQ(mainWindow::existing(), &main);
-        EXPECT_TRUE(main.Visible());
-        EXPECT_EQ(main.memberList.ListCount(), 2001);
-        EXPECT_EQ(dialogs.messages(),
-                  std::vector<std::string>{"The file \"" + roll.Path().string() +
-                                           "\" could not be saved: " + c.reason + "."});
-        ASSERT_EQ(dialogs.questions().size(), 1u);
-        EXPECT_EQ(dialogs.questions()[0].text,
-                  "The member list could not be saved. Close the window anyway?");
-        if (c.fault == Fault::FolderInTheWay)
-            EXPECT_TRUE(roll.IsFolder());
-        else
-            EXPECT_EQ(roll.OpenAsTextFile()->ReadAll(), before);
+struct FailedSave {
+    Fault fault;
+    const char* name;
+    std::string reason;
+};
 
-        // Agreed: the window goes, asking just once more.
-        dialogs.clear();
-        dialogs.AnswerQuestion(Button::Action);
-        EXPECT_TRUE(main.Close());
-        EXPECT_EQ(mainWindow::existing(), nullptr);
-        EXPECT_EQ(dialogs.questions().size(), 1u);
-    }
+class AFailedSave : public ProgramTest, public testing::WithParamInterface<FailedSave> {};
+
+TEST_P(AFailedSave, IsToldAndTheWindowKeepsTheRollUntilTheUserLetsItGo) {
+    const FailedSave& c = GetParam();
+    // A small file system of its own where mounting is allowed (as root).
+    const ScratchFileSystem disk;
+    if (!disk.mounted() && c.fault != Fault::FolderInTheWay)
+        GTEST_SKIP() << "a full or read-only disk needs a file system of its own, and only "
+                        "root may mount one";
+    const FolderItem home = disk.mounted() ? disk.root() : data.root();
+    qputenv("XDG_DATA_HOME", home.Path().c_str());
+    home.Child("Rollkeep").CreateAsFolder();
+    const FolderItem roll = home.Child("Rollkeep").Child("rkMemberList");
+    ASSERT_FALSE(WriteTextFile(roll, line({.last = "Adams"})));
+    mainWindow& main = mainWindow::instance();
+    const std::string before = roll.OpenAsTextFile()->ReadAll();
+    if (c.fault == Fault::FullDisk)
+        disk.fill();
+    else if (c.fault == Fault::ReadOnlyDisk)
+        ASSERT_TRUE(disk.makeReadOnly());
+    else
+        ASSERT_TRUE(roll.Delete() && roll.CreateAsFolder());
+    for (int n = 0; n < 2000; ++n)
+        main.memberList.AddRow("Member " + std::to_string(n));
+
+    dialogs.clear();
+    dialogs.AnswerQuestion(Button::Cancel);
+    EXPECT_FALSE(main.Close());
+    ASSERT_EQ(mainWindow::existing(), &main);
+    EXPECT_TRUE(main.Visible());
+    EXPECT_EQ(main.memberList.ListCount(), 2001);
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{"The file \"" + roll.Path().string() +
+                                       "\" could not be saved: " + c.reason + "."});
+    ASSERT_EQ(dialogs.questions().size(), 1u);
+    EXPECT_EQ(dialogs.questions()[0].text,
+              "The member list could not be saved. Close the window anyway?");
+    if (c.fault == Fault::FolderInTheWay)
+        EXPECT_TRUE(roll.IsFolder());
+    else
+        EXPECT_EQ(roll.OpenAsTextFile()->ReadAll(), before);
+
+    // Agreed: the window goes, asking just once more.
+    dialogs.clear();
+    dialogs.AnswerQuestion(Button::Action);
+    EXPECT_TRUE(main.Close());
+    EXPECT_EQ(mainWindow::existing(), nullptr);
+    EXPECT_EQ(dialogs.questions().size(), 1u);
     qputenv("XDG_DATA_HOME", data.root().Path().c_str());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    SaveFailureTest, AFailedSave,
+    testing::Values(FailedSave{Fault::FullDisk, "FullDisk", "No space left on device"},
+                    FailedSave{Fault::ReadOnlyDisk, "ReadOnlyDisk", "Read-only file system"},
+                    FailedSave{Fault::FolderInTheWay, "FolderInTheWay", "Is a directory"}),
+    [](const testing::TestParamInfo<FailedSave>& info) { return std::string(info.param.name); });
 
 TEST_F(SaveFailureOnQuitTest, AQuitNobodyCanAnswerClosesWithoutAsking) {
     writeRoll({{.last = "Adams"}});
