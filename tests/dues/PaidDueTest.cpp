@@ -1,5 +1,6 @@
 // The two paid/due rules on the worked cases, today being 2026-06-15.
 
+#include "core/Column.h"
 #include "tests/support/ProgramTest.h"
 
 namespace {
@@ -45,7 +46,7 @@ TEST_F(PaidDueTest, StartUpPassFollowsTheWorkedCasesAndStoresThem) {
     ASSERT_EQ(main.memberList.ListCount(), static_cast<int>(std::size(kCases)));
     for (size_t i = 0; i < std::size(kCases); ++i) {
         const std::string expected = kCases[i].pass.empty() ? "unset" : kCases[i].pass;
-        EXPECT_EQ(main.memberList.Cell(static_cast<int>(i), 13), expected)
+        EXPECT_EQ(main.memberList.Cell(static_cast<int>(i), +Column::PaidDue), expected)
             << "due " << kCases[i].due << " paid " << kCases[i].yearPaid;
     }
     // The pass saved, then loaded back what it saved.
@@ -63,42 +64,43 @@ TEST_F(PaidDueTest, LiveRuleFollowsTheWorkedCases) {
         // Set the date anew so the rule runs whatever the form showed before.
         main.dueFld.SetText("x");
         main.dueFld.SetText(kCases[i].due);
-        EXPECT_EQ(main.memberList.Cell(row, 13), kCases[i].live) << "due " << kCases[i].due;
-        EXPECT_EQ(main.memberList.Cell(row, 14), kCases[i].due);
+        EXPECT_EQ(main.memberList.Cell(row, +Column::PaidDue), kCases[i].live)
+            << "due " << kCases[i].due;
+        EXPECT_EQ(main.memberList.Cell(row, +Column::DueDate), kCases[i].due);
     }
 }
 
 TEST_F(PaidDueTest, SelectingARowPaidOnlyByItsYearMarksItDue) {
     writeRoll({{.last = "Early", .due = "2026-03-01", .yearPaid = "2026"}});
     mainWindow& main = mainWindow::instance();
-    EXPECT_EQ(main.memberList.Cell(0, 13), "Paid");
+    EXPECT_EQ(main.memberList.Cell(0, +Column::PaidDue), "Paid");
     main.memberList.SetListIndex(0);
-    EXPECT_EQ(main.memberList.Cell(0, 13), "Due");
+    EXPECT_EQ(main.memberList.Cell(0, +Column::PaidDue), "Due");
 }
 
 TEST_F(PaidDueTest, LiveRuleWritesNothingWithoutASelectionOrWhileAdding) {
     writeRoll({{.last = "Only", .paidDue = "Paid", .due = "2027-01-01"}});
     mainWindow& main = mainWindow::instance();
     main.dueFld.SetText("2020-01-01");
-    EXPECT_EQ(main.memberList.Cell(0, 14), "2027-01-01");
+    EXPECT_EQ(main.memberList.Cell(0, +Column::DueDate), "2027-01-01");
 
     main.memberList.SetListIndex(0);
     Globals::gAddingMember = true;
     main.dueFld.SetText("2020-01-01");
-    EXPECT_EQ(main.memberList.Cell(0, 13), "Paid");
-    EXPECT_EQ(main.memberList.Cell(0, 14), "2027-01-01");
+    EXPECT_EQ(main.memberList.Cell(0, +Column::PaidDue), "Paid");
+    EXPECT_EQ(main.memberList.Cell(0, +Column::DueDate), "2027-01-01");
 }
 
 TEST_F(PaidDueTest, PassKeepsItsResultsInTheListOnlyWhileFiltered) {
     writeRoll({{.last = "Late", .paidDue = "Paid", .due = "2026-01-01", .yearPaid = "2025"}});
     mainWindow& main = mainWindow::instance();
     const std::string stored = data.read("rkMemberList");
-    main.memberList.SetCell(0, 14, "2020-01-01");
+    main.memberList.SetCell(0, +Column::DueDate, "2020-01-01");
     Globals::gSearchOn = true;
     main.SetDueStatus();
     // Nothing written; the list shows the roll as last stored.
     EXPECT_EQ(data.read("rkMemberList"), stored);
-    EXPECT_EQ(main.memberList.Cell(0, 14), "2026-01-01");
+    EXPECT_EQ(main.memberList.Cell(0, +Column::DueDate), "2026-01-01");
     EXPECT_TRUE(Globals::gSearchOn);
 }
 

@@ -103,7 +103,8 @@ TEST_F(AddMemberTest, SavedMemberIsSortedIntoTheListAndTheFileAndItsNumberKept) 
     const Names order = {"adams", "Baker", "Brown", "brown", "Clark"};
 
     EXPECT_EQ(column(main.memberList, 0), order);
-    EXPECT_EQ(main.memberList.Cell(2, 1), "first") << "equal names keep their order";
+    EXPECT_EQ(main.memberList.Cell(2, +Column::FirstName), "first")
+        << "equal names keep their order";
     EXPECT_EQ(row(main.memberList, 1), saved);
     EXPECT_EQ(main.memberList.ListIndex(), -1);
     EXPECT_FALSE(Globals::gAddingMember);

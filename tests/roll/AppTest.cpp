@@ -1,5 +1,6 @@
 // Starting the program and bringing its main window back.
 
+#include "core/Column.h"
 #include "dues/reportWindow.h"
 #include "tests/support/ProgramTest.h"
 
@@ -18,7 +19,7 @@ TEST_F(AppTest, OpenHandsOverToTheMainWindow) {
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->Visible());
     EXPECT_EQ(main->Title(), "Rollkeep");
-    EXPECT_EQ(main->memberList.Cell(0, 0), "Adams");
+    EXPECT_EQ(main->memberList.Cell(0, +Column::LastName), "Adams");
     EXPECT_FALSE(Globals::gAppOpening);
 }
 
@@ -31,7 +32,7 @@ TEST_F(AppTest, ActivationDuringStartUpMakesNoMainWindow) {
 TEST_F(AppTest, ActivationBringsAClosedMainWindowBackWithTheSavedRoll) {
     writeRoll({{.last = "Adams"}});
     startUp(app);
-    mainWindow::instance().memberList.SetCell(0, 0, "Adamson");
+    mainWindow::instance().memberList.SetCell(0, +Column::LastName, "Adamson");
     mainWindow::instance().Close();
     ASSERT_EQ(mainWindow::existing(), nullptr);
 
@@ -39,7 +40,7 @@ TEST_F(AppTest, ActivationBringsAClosedMainWindowBackWithTheSavedRoll) {
     mainWindow* again = mainWindow::existing();
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(again->Visible());
-    EXPECT_EQ(again->memberList.Cell(0, 0), "Adamson");
+    EXPECT_EQ(again->memberList.Cell(0, +Column::LastName), "Adamson");
 }
 
 TEST_F(AppTest, ActivationShowsAHiddenMainWindow) {
@@ -69,14 +70,14 @@ TEST_F(AppTest, ActivationLeavesTheFocusInTheWindowTheUserIsIn) {
 TEST_F(AppTest, QuitSavesTheRollUnlessFiltered) {
     writeRoll({{.last = "Adams"}});
     startUp(app);
-    mainWindow::instance().memberList.SetCell(0, 1, "Quit edit");
+    mainWindow::instance().memberList.SetCell(0, +Column::FirstName, "Quit edit");
     app.Quit();
     EXPECT_EQ(mainWindow::existing(), nullptr);
     EXPECT_NE(data.read("rkMemberList").find("Adams@@@Quit edit@@@"), std::string::npos);
 
     app.Event_Activate();
     Globals::gSearchOn = true;
-    mainWindow::instance().memberList.SetCell(0, 1, "Lost");
+    mainWindow::instance().memberList.SetCell(0, +Column::FirstName, "Lost");
     app.Quit();
     EXPECT_EQ(data.read("rkMemberList").find("Lost"), std::string::npos);
 }

@@ -1,6 +1,7 @@
 // The main window as a user sees it: all eighteen columns of the roll side by
 // side, no button's caption cut short, and every picture there to show.
 
+#include "core/Column.h"
 #include "roll/Pictures.h"
 #include "tests/support/ProgramTest.h"
 
@@ -22,10 +23,10 @@ TEST_F(MainWindowLayoutTest, EveryColumnIsOnScreenWithoutScrollingAndEveryCaptio
     QCoreApplication::processEvents();
     QTableView* view = main.memberList.view();
     const QHeaderView* header = view->horizontalHeader();
-    ASSERT_EQ(view->model()->columnCount(), 18);
+    ASSERT_EQ(view->model()->columnCount(), kColumnCount);
     EXPECT_TRUE(header->isVisible());
     EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
-    for (int column = 0; column < 18; ++column) {
+    for (int column = 0; column < kColumnCount; ++column) {
         SCOPED_TRACE(column);
         const int left = header->sectionViewportPosition(column);
         EXPECT_GE(left, 0);

@@ -1,6 +1,7 @@
 // The member file: what is written, what is read back, and that a stored roll
 // is never lost.
 
+#include "core/Column.h"
 #include "platform/Streams.h"
 #include "tests/support/ProgramTest.h"
 
@@ -64,24 +65,24 @@ TEST_F(MemberFileTest, CellsThatWouldBreakTheFileAreWrittenSafely) {
     mainWindow& main = open();
     Listbox& list = main.memberList;
     list.AddRow("one\ntwo");
-    list.SetCell(0, 1, "a@@@b");
-    list.SetCell(0, 2, "ends with @");
-    list.SetCell(0, 3, "@@@@@@");
-    list.SetCell(0, 4, "cr\rlf\r\nend");
+    list.SetCell(0, +Column::FirstName, "a@@@b");
+    list.SetCell(0, +Column::MemberID, "ends with @");
+    list.SetCell(0, +Column::Email, "@@@@@@");
+    list.SetCell(0, +Column::HomePhone, "cr\rlf\r\nend");
     list.AddRow("Next");
     Globals::saveListbox(list, "rkMemberList");
     Globals::loadListBox(list, "rkMemberList");
 
     ASSERT_EQ(list.ListCount(), 2);
-    EXPECT_EQ(list.Cell(0, 0), "one###two");
-    EXPECT_EQ(list.Cell(0, 4), "cr###lf###end");
+    EXPECT_EQ(list.Cell(0, +Column::LastName), "one###two");
+    EXPECT_EQ(list.Cell(0, +Column::HomePhone), "cr###lf###end");
     // Whatever became of the "@"s, no cell spilled into the next one.
-    EXPECT_EQ(list.Cell(0, 1).find("@@@"), std::string::npos);
-    EXPECT_NE(list.Cell(0, 1).find('a'), std::string::npos);
-    EXPECT_NE(list.Cell(0, 1).find('b'), std::string::npos);
-    EXPECT_EQ(list.Cell(0, 2).rfind("ends with @", 0), 0u);
-    EXPECT_EQ(list.Cell(0, 5), "");
-    EXPECT_EQ(list.Cell(1, 0), "Next");
+    EXPECT_EQ(list.Cell(0, +Column::FirstName).find("@@@"), std::string::npos);
+    EXPECT_NE(list.Cell(0, +Column::FirstName).find('a'), std::string::npos);
+    EXPECT_NE(list.Cell(0, +Column::FirstName).find('b'), std::string::npos);
+    EXPECT_EQ(list.Cell(0, +Column::MemberID).rfind("ends with @", 0), 0u);
+    EXPECT_EQ(list.Cell(0, +Column::MobilePhone), "");
+    EXPECT_EQ(list.Cell(1, +Column::LastName), "Next");
     const std::string file = data.read("rkMemberList");
     EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 2);
 }
@@ -93,14 +94,14 @@ TEST_F(MemberFileTest, ShortLongBlankAndSpaceLines) {
     mainWindow& main = open();
     Listbox& list = main.memberList;
     ASSERT_EQ(list.ListCount(), 3);
-    EXPECT_EQ(list.Cell(0, 0), "Smith");
-    EXPECT_EQ(list.Cell(0, 1), "John");
-    for (int c = 2; c < 18; ++c)
+    EXPECT_EQ(list.Cell(0, +Column::LastName), "Smith");
+    EXPECT_EQ(list.Cell(0, +Column::FirstName), "John");
+    for (int c = +Column::MemberID; c < kColumnCount; ++c)
         EXPECT_EQ(list.Cell(0, c), "") << c;
     // A line of blanks is not empty: it is a member whose last name is blanks.
-    EXPECT_EQ(list.Cell(1, 0), "   ");
-    EXPECT_EQ(list.Cell(2, 17), "R");
-    EXPECT_EQ(list.ColumnCount(), 18);
+    EXPECT_EQ(list.Cell(1, +Column::LastName), "   ");
+    EXPECT_EQ(list.Cell(2, +Column::Status), "R");
+    EXPECT_EQ(list.ColumnCount(), kColumnCount);
     EXPECT_EQ(main.memberCountFld.Text(), "3");
 }
 
@@ -115,14 +116,14 @@ TEST_F(MemberFileTest, LegacyFileIsReadAndNeverWritten) {
     data.write("MemberList", legacy);
     mainWindow& main = open();
     ASSERT_EQ(main.memberList.ListCount(), 1);
-    EXPECT_EQ(main.memberList.Cell(0, 0), "Old");
+    EXPECT_EQ(main.memberList.Cell(0, +Column::LastName), "Old");
     // The open's paid/due pass saved under the current name.
     ASSERT_TRUE(data.exists("rkMemberList"));
     EXPECT_EQ(data.read("MemberList"), legacy);
 
     data.write("rkMemberList", memberLine({"New"}));
     Globals::loadListBox(main.memberList, "rkMemberList");
-    EXPECT_EQ(main.memberList.Cell(0, 0), "New");
+    EXPECT_EQ(main.memberList.Cell(0, +Column::LastName), "New");
 }
 
 TEST_F(MemberFileTest, UnreadableRollIsToldAndNeverOverwritten) {
@@ -172,13 +173,13 @@ TEST_F(MemberFileTest, UnreadableLegacyRollDoesNotBecomeAnEmptyRoll) {
 TEST_F(MemberFileTest, CloseSavesTheListUnlessFiltered) {
     writeRoll({{.last = "Adams"}});
     mainWindow& main = open();
-    main.memberList.SetCell(0, 1, "Edited");
+    main.memberList.SetCell(0, +Column::FirstName, "Edited");
     EXPECT_TRUE(main.Close());
     EXPECT_EQ(data.read("rkMemberList").find("Adams@@@Edited@@@"), 0u);
 
     mainWindow& again = open();
     Globals::gSearchOn = true;
-    again.memberList.SetCell(0, 1, "Filtered edit");
+    again.memberList.SetCell(0, +Column::FirstName, "Filtered edit");
     const std::string before = data.read("rkMemberList");
     EXPECT_TRUE(again.Close());
     EXPECT_EQ(data.read("rkMemberList"), before);
@@ -187,7 +188,7 @@ TEST_F(MemberFileTest, CloseSavesTheListUnlessFiltered) {
 TEST_F(MemberFileTest, MainWindowMadeAgainReloadsWhatWasSaved) {
     writeRoll({{.last = "Adams"}, {.last = "Baker"}});
     mainWindow* first = &open();
-    first->memberList.SetCell(1, 0, "Barker");
+    first->memberList.SetCell(1, +Column::LastName, "Barker");
     first->Close();
     EXPECT_EQ(mainWindow::existing(), nullptr);
 

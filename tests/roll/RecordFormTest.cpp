@@ -96,7 +96,7 @@ TEST_F(RecordFormTest, EditsGoIntoTheSelectedRowOnlyWhileTheWholeRollIsShown) {
         "",           "",        "",          "2020-01-01",    "Life", "", "Paid",
         "2027-03-01", "2026",    "a###b###c", "Inactive"};
     EXPECT_EQ(row(main.memberList, 0), edited);
-    EXPECT_EQ(main.memberList.Cell(1, 1), "");
+    EXPECT_EQ(main.memberList.Cell(1, +Column::FirstName), "");
     EXPECT_EQ(data.read("rkMemberList").find("Annette"), std::string::npos);
     main.Close();
     EXPECT_EQ(reopened()[0], edited);

@@ -1,6 +1,7 @@
 // Finding a member by the beginning of a last name, or failing that of a first
 // name, from the search field and the "Search Names" button.
 
+#include "core/Column.h"
 #include "tests/support/ProgramTest.h"
 
 #include <QLineEdit>
@@ -44,7 +45,7 @@ TEST_F(SearchTest, SelectsTheTopLastNameMatchElseTheTopFirstNameMatch) {
         main.doSearch();
         EXPECT_EQ(main.memberList.ListIndex(), c.found);
         if (c.found >= 0) {
-            EXPECT_EQ(main.LastName.Text(), main.memberList.Cell(c.found, 0));
+            EXPECT_EQ(main.LastName.Text(), main.memberList.Cell(c.found, +Column::LastName));
         }
     }
     EXPECT_TRUE(dialogs.asked().empty());

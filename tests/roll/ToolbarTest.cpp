@@ -95,7 +95,7 @@ TEST_F(ToolbarTest, ShowAllGivesUpWhatTheListHoldsAndTheFileDoesNotAndEndsAFilte
     main.memberList.SetListIndex(0);
     main.LastName.SetText("Edited");
     main.memberList.AddRow("Unsaved");
-    ASSERT_EQ(main.memberList.Cell(0, 0), "Edited");
+    ASSERT_EQ(main.memberList.Cell(0, +Column::LastName), "Edited");
     click(main, "showallmembers");
     // Nothing was written first: the file's text is back, the edit is gone.
     EXPECT_EQ(data.read("rkMemberList"), storedRoll);

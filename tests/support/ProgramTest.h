@@ -3,6 +3,7 @@
 // The fixture of the program's tests: a fresh data folder, a fixed day
 // (2026-06-15), scripted dialogs, and the shared state as at start.
 
+#include "core/Column.h"
 #include "platform/Date.h"
 #include "platform/Listbox.h"
 #include "platform/Window.h"
@@ -46,17 +47,17 @@ protected:
     // A member line of the file: the cells given, the rest empty, each followed by "@@@".
     static std::string memberLine(std::initializer_list<std::string> cells) {
         std::string line;
-        size_t column = 0;
+        int column = 0;
         for (const std::string& cell : cells) {
             line += cell + "@@@";
             ++column;
         }
-        for (; column < 18; ++column)
+        for (; column < kColumnCount; ++column)
             line += "@@@";
         return line + "\n";
     }
 
-    // A full row from 18 cells, by column: name, first name, number, due date...
+    // A full row, a cell for each column: name, first name, number, due date...
     struct Member {
         std::string last{}, first{}, id{}, email{};
         std::string type = "Individual", paidDue = "Paid", due = "2027-03-01", yearPaid = "2026";
