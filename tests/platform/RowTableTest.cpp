@@ -1,6 +1,5 @@
 // The row store under the member list. Its rows, their order and the changes
-// it tells are tried through Listbox and the view in ListboxTest and
-// ListboxViewTest.
+// it tells are tried through Listbox and its view in ListboxTest.
 
 #include "platform/RowTable.h"
 
