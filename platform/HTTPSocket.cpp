@@ -64,10 +64,6 @@ HTTPSocket::~HTTPSocket() {
     drop();
 }
 
-bool HTTPSocket::IsConnected() const {
-    return transfer_ != nullptr;
-}
-
 void HTTPSocket::Get(std::string_view url, const FolderItem& file) {
     drop();
     if (!file.IsValid())

@@ -46,8 +46,6 @@ public:
 
     // The largest body taken, in bytes; 0 for no limit.
     void SetMaximumBodySize(std::int64_t bytes) { maximumBodySize_ = bytes; }
-    // True while a transfer is under way.
-    bool IsConnected() const;
 
 protected:
     virtual void Event_DownloadComplete(const std::string& url, int httpStatus,
@@ -56,6 +54,8 @@ protected:
     }
 
 private:
+    // Tests wait for a transfer to end (tests/support/HTTPSocketProbe.h).
+    friend class HTTPSocketProbe;
     struct Transfer;
     void receive();
     void finish();

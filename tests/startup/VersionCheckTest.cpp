@@ -5,6 +5,7 @@
 #include "platform/Streams.h"
 #include "startup/SplashWindow.h"
 #include "startup/newVersionWindow.h"
+#include "tests/support/HTTPSocketProbe.h"
 #include "tests/support/ProgramTest.h"
 #include "tests/support/VersionServer.h"
 
@@ -42,7 +43,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([this] { return !server.requests().isEmpty(); }, 5000));
         ASSERT_NE(SplashWindow::existing(), nullptr);
         const auto socket = SplashWindow::existing()->VersionCheckSocket1;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !socket->IsConnected(); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !HTTPSocketProbe::Transferring(*socket); }, 5000));
         QTest::qWait(20);
     }
 
