@@ -45,6 +45,9 @@ namespace {
 // How much of the body waits in memory before it is written to the file.
 constexpr qint64 kReadChunk = 64 * 1024;
 
+constexpr int kFirstRedirectStatus = 300;
+constexpr int kFirstErrorStatus = 400;
+
 // Makes the file for this user alone. Whatever stands at the name goes first,
 // so an older download (or a link someone planted there) is never written
 // through; the exclusive create then fails rather than follow a link that
@@ -54,6 +57,23 @@ int createPrivateFile(const FolderItem& file) {
     if (::unlink(path) != 0 && errno != ENOENT)
         return -1;
     return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+}
+
+// Whether the reply holds the whole answer of the address asked for. No
+// status means no response came at all. Qt reports a body cut short of the
+// length the server announced, a redirect loop or one leading nowhere as a
+// network error. An error status it reports as a content, protocol or server
+// error, which its list puts after the network's and the proxy's: the answer
+// is then whole all the same. A redirect left at the end was not followed,
+// so its body is not the address's.
+bool isWholeAnswer(const QNetworkReply& reply, const QVariant& status) {
+    if (!status.isValid())
+        return false;
+    const int code = status.toInt();
+    const QNetworkReply::NetworkError error = reply.error();
+    if (code >= kFirstErrorStatus)
+        return error == QNetworkReply::NoError || error >= QNetworkReply::ContentAccessDenied;
+    return error == QNetworkReply::NoError && code < kFirstRedirectStatus;
 }
 
 }  // namespace
@@ -114,9 +134,7 @@ void HTTPSocket::finish() {
         return;
     QNetworkReply* reply = transfer_->reply;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    // No status means no response came (no connection, no answer, a
-    // broken transfer): nothing to report.
-    if (!status.isValid() || !transfer_->body.flush()) {
+    if (!isWholeAnswer(*reply, status) || !transfer_->body.flush()) {
         drop();
         return;
     }

@@ -36,12 +36,15 @@ public:
     const std::string& Name() const { return name_; }
 
     // Starts a GET of the address and returns at once; a transfer still running
-    // is dropped. The response body, whatever the status, goes to the file,
-    // which is made anew for this user alone: whatever stood at its name is
-    // removed first and a link is never followed. When the response is in,
-    // Event_DownloadComplete is raised. A transfer that gets no response, or
-    // whose body grows past the maximum, raises nothing and leaves no file;
-    // so does a file that can't be made.
+    // is dropped. Redirects are followed (never from https to http). The
+    // response body, whatever the status, goes to the file, which is made
+    // anew for this user alone: whatever stood at its name is removed first
+    // and a link is never followed. When the whole response is in,
+    // Event_DownloadComplete is raised. A transfer that gets no response,
+    // breaks off (a network error, a body short of its announced length),
+    // ends at a redirect it can't follow, or whose body grows past the
+    // maximum, raises nothing and leaves no file; so does a file that can't
+    // be made.
     void Get(std::string_view url, const FolderItem& file);
 
     // The largest body taken, in bytes; 0 for no limit.

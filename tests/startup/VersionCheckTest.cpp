@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <functional>
+#include <string>
 
 namespace {
 
@@ -47,13 +49,41 @@ protected:
         QTest::qWait(20);
     }
 
+    // The notice runs its own event loop while the check's handler waits in
+    // it; there the answer given looks at it and closes it, each time it shows.
+    void whenTheNoticeShows(std::function<void(newVersionWindow&)> answer) {
+        QObject::connect(&noticePoll, &QTimer::timeout, &noticePoll, [this, answer] {
+            newVersionWindow* notice = newVersionWindow::existing();
+            if (!notice || !notice->Visible())
+                return;
+            noticeShown = true;
+            answer(*notice);
+        });
+        noticePoll.start(5);
+    }
+
+    // What the user sees, not only what was set.
+    static void expectShown(newVersionWindow& notice, const std::string& name,
+                            const std::string& version, const std::string& notes) {
+        auto* headline = qobject_cast<QLabel*>(notice.StaticText1.widget());
+        auto* area = qobject_cast<QTextEdit*>(notice.versionText.widget());
+        ASSERT_TRUE(headline && area);
+        EXPECT_EQ(headline->textFormat(), Qt::PlainText);
+        EXPECT_EQ(headline->text().toStdString(), "A new version of " + name + " is available.");
+        EXPECT_EQ(notice.versionLabel.Text(), "New version: " + version);
+        EXPECT_EQ(area->toPlainText().toStdString(), notes);
+    }
+
     void expectNothingShown(bool fileKept = false) {
+        EXPECT_FALSE(noticeShown);
         EXPECT_EQ(newVersionWindow::existing(), nullptr);
         EXPECT_TRUE(dialogs.asked().empty());
         EXPECT_EQ(versionFile().Exists(), fileKept);
     }
 
     VersionServer server;
+    QTimer noticePoll;
+    bool noticeShown = false;
 };
 
 TEST_F(VersionCheckTest, TheSameVersionShowsNothing) {
@@ -68,29 +98,45 @@ TEST_F(VersionCheckTest, AnErrorPageShowsNothing) {
     expectNothingShown();
 }
 
+// A newer version in every one of these, so only a check that takes what
+// is not a whole answer shows it.
+TEST_F(VersionCheckTest, AnAnswerCutOffOrRedirectedShowsNothingAndLeavesNoFile) {
+    const std::string text = "Rollkeep\n1.1\n" + std::string(340, 'n');
+    const struct {
+        const char* what;
+        std::string response;
+    } cases[] = {
+        {"cut off", "HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n" + text},
+        {"error page cut off", "HTTP/1.1 404 Not Found\r\nContent-Length: 100000\r\n\r\n" + text},
+        {"redirected nowhere",
+         "HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1:1/"
+         "\r\nContent-Length: 0\r\n\r\n"},
+        {"redirect without a place", "HTTP/1.1 303 See Other\r\nContent-Length: " +
+                                         std::to_string(text.size()) + "\r\n\r\n" + text},
+        {"choice of places", "HTTP/1.1 300 Multiple Choices\r\nContent-Length: " +
+                                 std::to_string(text.size()) + "\r\n\r\n" + text},
+    };
+    whenTheNoticeShows([](newVersionWindow& notice) { notice.PushButton2.Push(); });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        server.AnswerRaw(c.response);
+        runTheCheck();
+        expectNothingShown();
+        closeAllWindows();
+        noticeShown = false;
+    }
+}
+
 TEST_F(VersionCheckTest, ANewerVersionShowsItsMarkupAsPlainTextAndDownloadNowOpensTheAddress) {
     const std::string name = "<b>Roll</b><img src=\"logo.png\">";
     const std::string notes = "<a href=\"http://example.com/\">Get it</a>\n<h1>&amp; more</h1>\n";
     server.Answer(name + "\n1.1\n" + notes, 200, "text/html");
-    // The notice runs its own event loop while the check's handler waits in it;
-    // Download Now there opens the address.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-        newVersionWindow* notice = newVersionWindow::existing();
-        if (!notice || !notice->Visible())
-            return;
-        poll.stop();
-        // What the user sees, not only what was set.
-        auto* headline = qobject_cast<QLabel*>(notice->StaticText1.widget());
-        auto* area = qobject_cast<QTextEdit*>(notice->versionText.widget());
-        ASSERT_TRUE(headline && area);
-        EXPECT_EQ(headline->textFormat(), Qt::PlainText);
-        EXPECT_EQ(headline->text().toStdString(), "A new version of " + name + " is available.");
-        EXPECT_EQ(area->toPlainText().toStdString(), notes + "\n");
-        notice->PushButton1.Push();
+    whenTheNoticeShows([&](newVersionWindow& notice) {
+        expectShown(notice, name, "1.1", notes + "\n");
+        notice.PushButton1.Push();
     });
-    poll.start(5);
     runTheCheck();
+    EXPECT_TRUE(noticeShown);
     EXPECT_EQ(dialogs.urls(), std::vector<std::string>{std::string(Product::kDownloadURL)});
     EXPECT_EQ(newVersionWindow::existing(), nullptr);
     EXPECT_FALSE(versionFile().Exists());

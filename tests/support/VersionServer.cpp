@@ -16,11 +16,14 @@ VersionServer::VersionServer() {
 }
 
 void VersionServer::Answer(std::string body, int status, std::string contentType) {
+    AnswerRaw("HTTP/1.1 " + std::to_string(status) + (status == 200 ? " OK" : " Not Found") +
+              "\r\nContent-Type: " + contentType + "\r\nContent-Length: " +
+              std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+}
+
+void VersionServer::AnswerRaw(std::string response) {
     behaviour_ = Behaviour::Answer;
-    response_ = "HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK" : " Not Found") +
-                "\r\nContent-Type: " + QByteArray::fromStdString(contentType) +
-                "\r\nContent-Length: " + QByteArray::number(qsizetype(body.size())) +
-                "\r\nConnection: close\r\n\r\n" + QByteArray::fromStdString(body);
+    response_ = QByteArray::fromStdString(response);
 }
 
 std::string VersionServer::url() const {

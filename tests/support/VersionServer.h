@@ -14,6 +14,9 @@ public:
 
     // The status and body given, then the connection closes.
     void Answer(std::string body, int status = 200, std::string contentType = "text/plain");
+    // The bytes given as the whole response, head and body, then the
+    // connection closes: for answers no well-behaved server gives.
+    void AnswerRaw(std::string response);
     // Takes the connection and never answers.
     void Hang() { behaviour_ = Behaviour::Hang; }
     // A body that never ends.
