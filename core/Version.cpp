@@ -3,6 +3,12 @@
 #include "platform/EventLoop.h"
 #include "platform/Text.h"
 
+namespace {
+
+constexpr char kCarriageReturn = '\r';
+
+}  // namespace
+
 double VersionValue(std::string_view version) {
     std::string digits = ReplaceAll(version, ".", "");
     if (Len(digits) == 2)
@@ -24,8 +30,12 @@ VersionText ReadVersionText(std::string_view text) {
     size_t start = 0;
     while (true) {
         const size_t end = text.find(EndOfLine, start);
-        const std::string_view piece = text.substr(
+        std::string_view piece = text.substr(
             start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        // A server writing CRLF ends its lines there too: a CR left behind
+        // would make "1.1" count as 11 and break the notice's headline.
+        if (end != std::string_view::npos && piece.ends_with(kCarriageReturn))
+            piece.remove_suffix(1);
         if (field == 1) {
             read.name = piece;
         } else if (field == 2) {

@@ -24,5 +24,6 @@ struct VersionText {
     std::string notes;
 };
 
-// Cuts the text at EndOfLine. Gives the event loop a turn after each note line.
+// Cuts the text at EndOfLine; a CR before it belongs to the line end.
+// Gives the event loop a turn after each note line.
 VersionText ReadVersionText(std::string_view text);
