@@ -14,17 +14,20 @@ void mainWindow::Toolbar11_DropDownMenuAction(ToolButton&, MenuItem& hitItem) {
     if (!item)
         return;
     if (item->filter) {
-        doListFilter(*item->filter);
-        infoLabel.SetText(item->filter->caption);
+        if (doListFilter(*item->filter))
+            infoLabel.SetText(item->filter->caption);
     } else {
         DueByMonthWindow::instance().ShowWithin(*this);
     }
 }
 
-void mainWindow::doListFilter(const ListFilter& filter) {
-    restoreOrPersistRoll();
+bool mainWindow::doListFilter(const ListFilter& filter) {
+    // The failed save was told; the reload would lose what it couldn't store.
+    if (!restoreOrPersistRoll())
+        return false;
     enterFilteredState();
     keepOnlyRows(filter.column, [&](std::string_view cell) { return FilterKeeps(filter, cell); });
+    return true;
 }
 
 // The menu's due filter leaves the caption as it was.
@@ -33,13 +36,13 @@ bool mainWindow::_FileFindDueMemberships_Action() {
     return true;
 }
 
-void mainWindow::restoreOrPersistRoll() {
+bool mainWindow::restoreOrPersistRoll() {
     // Filters don't combine: each one starts from the whole stored roll.
     if (Globals::gSearchOn)
         Globals::loadListBox(memberList, Roll::kFileName);
     // The edits made since the last save go into the file before the list
     // stops being the whole roll.
-    Globals::saveRoll(memberList);
+    return Globals::saveRoll(memberList);
 }
 
 void mainWindow::enterFilteredState() {

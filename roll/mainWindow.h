@@ -137,8 +137,9 @@ public:
     void Toolbar11_DropDownMenuAction(ToolButton& item, MenuItem& hitItem);
     bool _FileFindDueMemberships_Action();
     // Narrows the list to the rows the filter keeps, from the whole roll; the
-    // caption above the list is the caller's to set.
-    void doListFilter(const ListFilter& filter);
+    // caption above the list is the caller's to set. False, with the list as
+    // it was, when the roll shown could not be saved first.
+    bool doListFilter(const ListFilter& filter);
     // Marks the list as a filtered subset: nothing saves it, and the tool
     // buttons that would change the roll are off until Show All Members.
     void enterFilteredState();
@@ -174,8 +175,9 @@ private:
     // Every text field of the window, and the notes, on or off.
     void setFieldsEnabled(bool enabled);
     // A filter starts from the whole roll: the stored one when a filter is
-    // shown, else the one shown, which is stored first.
-    void restoreOrPersistRoll();
+    // shown, else the one shown, which is stored first. False when that
+    // store failed.
+    bool restoreOrPersistRoll();
     // Writes a field's text into the selected row, unless a new member is
     // being entered.
     void writeLive(Column column, std::string_view text);

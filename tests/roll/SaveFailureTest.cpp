@@ -1,6 +1,7 @@
 // Saves that fail are told, with the file and the system's reason, the roll
 // stays in the window, and the stored roll is never written while it isn't whole.
 
+#include "core/Column.h"
 #include "platform/Streams.h"
 #include "tests/support/ProgramTest.h"
 #include "tests/support/ScratchFileSystem.h"
@@ -8,6 +9,7 @@
 #include <QTableView>
 #include <QTest>
 #include <csignal>
+#include <functional>
 
 namespace {
 
@@ -80,6 +82,39 @@ INSTANTIATE_TEST_SUITE_P(
                     FailedSave{Fault::ReadOnlyDisk, "ReadOnlyDisk", "Read-only file system"},
                     FailedSave{Fault::FolderInTheWay, "FolderInTheWay", "Is a directory"}),
     [](const testing::TestParamInfo<FailedSave>& info) { return std::string(info.param.name); });
+
+// A filter reloads the file it has just saved; when that save failed, the
+// file lacks the edits, so the filter stops with the whole roll still shown.
+TEST_F(SaveFailureTest, AFilterWhoseSaveFailedLeavesTheEditedRollShown) {
+    mainWindow& main = openWithFourMembers();
+    const FolderItem roll = data.dataFolder().Child("rkMemberList");
+    ASSERT_TRUE(roll.Delete() && roll.CreateAsFolder());
+    main.memberList.SetListIndex(1);
+    main.firstName.SetText("Edited");
+    const struct {
+        const char* route;
+        std::function<void()> filter;
+    } routes[] = {
+        {"Paid Members", [&] { findMembers(main, "Paid Members"); }},
+        {"menu", [&] { main._FileFindDueMemberships_Action(); }},
+    };
+    for (const auto& r : routes) {
+        SCOPED_TRACE(r.route);
+        dialogs.clear();
+        r.filter();
+        EXPECT_EQ(dialogs.messages(),
+                  std::vector<std::string>{"The file \"" + roll.Path().string() +
+                                           "\" could not be saved: Is a directory."});
+        EXPECT_FALSE(Globals::gSearchOn);
+        EXPECT_EQ(main.memberList.ListCount(), 4);
+        EXPECT_EQ(main.memberList.Cell(1, +Column::FirstName), "Edited");
+        EXPECT_EQ(main.infoLabel.Text(), "Member Information");
+        EXPECT_TRUE(main.Toolbar11.AddButton->Enabled());
+        EXPECT_TRUE(main.firstName.Enabled());
+    }
+    // The window then closes with the roll saved.
+    EXPECT_TRUE(roll.Delete());
+}
 
 TEST_F(SaveFailureOnQuitTest, AQuitNobodyCanAnswerClosesWithoutAsking) {
     writeRoll({{.last = "Adams"}});

@@ -15,7 +15,11 @@
 #include "tests/support/TempDataFolder.h"
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QCoreApplication>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -86,6 +90,19 @@ protected:
         mainWindow& main = mainWindow::instance();
         storedRoll = data.read("rkMemberList");
         return main;
+    }
+
+    // Chooses an item of the toolbar's "Find Members" drop-down as a click on it does.
+    static void findMembers(mainWindow& main, const QString& choice) {
+        auto* button = main.Toolbar11.toolBar()->findChild<QToolButton*>("FindMenu");
+        ASSERT_NE(button, nullptr);
+        for (QAction* action : button->menu()->actions()) {
+            if (action->text() == choice) {
+                action->trigger();
+                return;
+            }
+        }
+        FAIL() << "no item " << choice.toStdString();
     }
 
     // The record form's text fields, in the order of their columns.
