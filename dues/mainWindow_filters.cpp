@@ -49,6 +49,8 @@ void mainWindow::enterFilteredState() {
     Globals::gSearchOn = true;
     Toolbar11.AddButton->SetEnabled(false);
     Toolbar11.DeleteButton->SetEnabled(false);
+    if (memberList.SelCount() > 0)
+        lockFormUnderFilter();
 }
 
 void mainWindow::keepOnlyRows(Column column,

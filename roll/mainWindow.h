@@ -140,8 +140,9 @@ public:
     // caption above the list is the caller's to set. False, with the list as
     // it was, when the roll shown could not be saved first.
     bool doListFilter(const ListFilter& filter);
-    // Marks the list as a filtered subset: nothing saves it, and the tool
-    // buttons that would change the roll are off until Show All Members.
+    // Marks the list as a filtered subset: nothing saves it, the tool buttons
+    // that would change the roll are off until Show All Members, and a member
+    // already shown is shown as under a filter.
     void enterFilteredState();
     // Removes, from the last row up, every row whose cell in the column is
     // not kept, and shows how many rows are left.
@@ -178,6 +179,9 @@ private:
     // shown, else the one shown, which is stored first. False when that
     // store failed.
     bool restoreOrPersistRoll();
+    // The form of a member shown in a filtered list: looked at, not edited,
+    // as the file won't take its edits.
+    void lockFormUnderFilter();
     // Writes a field's text into the selected row, unless a new member is
     // being entered.
     void writeLive(Column column, std::string_view text);

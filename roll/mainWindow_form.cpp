@@ -28,15 +28,19 @@ void mainWindow::memberList_Change() {
     if (!Globals::gSearchOn) {
         infoLabel.SetText("Member Information");
     } else {
-        saveBtn.SetEnabled(false);
-        blockFields();
-        ComboBox1.SetEnabled(false);
-        paymentBtn.SetEnabled(false);
+        lockFormUnderFilter();
         infoLabel.SetText("Search Results");
     }
     const bool hasAddress = !EmailAddress.Text().empty();
     emailBtn.SetEnabled(hasAddress);
     RenewBtn.SetEnabled(hasAddress);
+}
+
+void mainWindow::lockFormUnderFilter() {
+    saveBtn.SetEnabled(false);
+    blockFields();
+    ComboBox1.SetEnabled(false);
+    paymentBtn.SetEnabled(false);
 }
 
 // Each field is set in turn, and its change handler writes it back into the

@@ -73,6 +73,29 @@ TEST_F(FiltersTest, EachChoiceKeepsWholeTextsIgnoringCaseFromTheWholeRoll) {
     EXPECT_EQ(data.read("rkMemberList"), stored);
 }
 
+// A member shown when a filter starts is shown as any member of a filtered
+// list is: its form shut, since Show All Members would drop every edit.
+TEST_F(FiltersTest, AMemberShownWhenAFilterStartsIsShownShut) {
+    writeRoll({{.last = "Adams", .due = "2026-01-01"}, {.last = "Brown"}});
+    mainWindow& main = mainWindow::instance();
+    for (const FilterRoute& route : filterRoutes(main, "Active Members")) {
+        SCOPED_TRACE(route.name);
+        main.Toolbar11.ShowAllMembers->action()->trigger();
+        main.memberList.SetListIndex(0);
+        ASSERT_TRUE(main.LastName.Enabled());
+        route.start();
+        ASSERT_TRUE(Globals::gSearchOn);
+        ASSERT_EQ(main.memberList.ListIndex(), 0);
+        EXPECT_EQ(main.LastName.Text(), "Adams");
+        for (TextField* field : formFields(main))
+            EXPECT_FALSE(field->Enabled()) << field->Name();
+        for (const Control* control : std::initializer_list<const Control*>{
+                 &main.notesFld, &main.ComboBox1, &main.paymentBtn, &main.searchFld})
+            EXPECT_FALSE(control->Enabled()) << control->Name();
+        EXPECT_TRUE(main.CheckBox1.Enabled());
+    }
+}
+
 // Today being 2026-06-15.
 TEST_F(FiltersTest, DueByMonthKeepsThisYearsDatesOfTheMonthAndWritesNothing) {
     writeRoll({{.due = "2026-03-15"},

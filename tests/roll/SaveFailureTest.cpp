@@ -9,7 +9,6 @@
 #include <QTableView>
 #include <QTest>
 #include <csignal>
-#include <functional>
 
 namespace {
 
@@ -91,17 +90,10 @@ TEST_F(SaveFailureTest, AFilterWhoseSaveFailedLeavesTheEditedRollShown) {
     ASSERT_TRUE(roll.Delete() && roll.CreateAsFolder());
     main.memberList.SetListIndex(1);
     main.firstName.SetText("Edited");
-    const struct {
-        const char* route;
-        std::function<void()> filter;
-    } routes[] = {
-        {"Paid Members", [&] { findMembers(main, "Paid Members"); }},
-        {"menu", [&] { main._FileFindDueMemberships_Action(); }},
-    };
-    for (const auto& r : routes) {
-        SCOPED_TRACE(r.route);
+    for (const FilterRoute& route : filterRoutes(main, "Paid Members")) {
+        SCOPED_TRACE(route.name);
         dialogs.clear();
-        r.filter();
+        route.start();
         EXPECT_EQ(dialogs.messages(),
                   std::vector<std::string>{"The file \"" + roll.Path().string() +
                                            "\" could not be saved: Is a directory."});

@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -103,6 +104,17 @@ protected:
             }
         }
         FAIL() << "no item " << choice.toStdString();
+    }
+
+    // The two ways a filter of the whole roll starts: that choice of the
+    // toolbar's drop-down, and the menu's due filter.
+    struct FilterRoute {
+        std::string name;
+        std::function<void()> start;
+    };
+    static std::vector<FilterRoute> filterRoutes(mainWindow& main, const QString& choice) {
+        return {{choice.toStdString(), [&main, choice] { findMembers(main, choice); }},
+                {"menu", [&main] { main._FileFindDueMemberships_Action(); }}};
     }
 
     // The record form's text fields, in the order of their columns.
