@@ -182,6 +182,9 @@ private:
     // The form of a member shown in a filtered list: looked at, not edited,
     // as the file won't take its edits.
     void lockFormUnderFilter();
+    // No member selected, and the form emptied and shut as for any cleared
+    // selection, also when none was selected.
+    void clearSelection();
     // Writes a field's text into the selected row, unless a new member is
     // being entered.
     void writeLive(Column column, std::string_view text);

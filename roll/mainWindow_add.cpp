@@ -51,7 +51,9 @@ void mainWindow::saveBtn_Action() {
         ReportWriteFailure(Globals::gProgramDataFolder.Child(MemberNumber::kFileName), *failure);
 
     memberList.SortByColumn(+Column::LastName);
-    memberList.SetListIndex(-1);
+    // No row was selected during most adds, so the form is emptied and shut
+    // here, not by a change of the selection.
+    clearSelection();
     Globals::gAddingMember = false;
     Globals::saveRoll(memberList);
     saveBtn.SetEnabled(false);

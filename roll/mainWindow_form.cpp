@@ -43,6 +43,13 @@ void mainWindow::lockFormUnderFilter() {
     paymentBtn.SetEnabled(false);
 }
 
+void mainWindow::clearSelection() {
+    if (memberList.ListIndex() < 0)
+        memberList_Change();
+    else
+        memberList.SetListIndex(-1);
+}
+
 // Each field is set in turn, and its change handler writes it back into the
 // row before the next one is set.
 void mainWindow::fillForm(int row) {

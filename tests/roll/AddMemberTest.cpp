@@ -119,6 +119,31 @@ TEST_F(AddMemberTest, SavedMemberIsSortedIntoTheListAndTheFileAndItsNumberKept) 
     EXPECT_EQ(again.memberID.Text(), "7101");
 }
 
+// Whether or not a row was clicked while it was entered, a saved member leaves
+// the form empty and shut: nothing typed next can look kept and go nowhere.
+TEST_F(AddMemberTest, SavingLeavesTheFormEmptyAndShut) {
+    mainWindow& main = openWithFourMembers();
+    for (const int clicked : {-1, 2}) {
+        SCOPED_TRACE(clicked);
+        addMember(main);
+        main.memberList.SetListIndex(clicked);
+        main.LastName.SetText("Baker");
+        main.EmailAddress.SetText("baker@example.org");
+        dialogs.AnswerQuestion(MessageDialog::Button::Cancel);
+        main.saveBtn.Push();
+        ASSERT_EQ(main.memberList.ListCount(), clicked < 0 ? 5 : 6);
+        for (TextField* field : formFields(main)) {
+            EXPECT_FALSE(field->Enabled()) << field->Name();
+            if (field != &main.companyFld) {
+                EXPECT_EQ(field->Text(), "") << field->Name();
+            }
+        }
+        EXPECT_FALSE(main.notesFld.Enabled());
+        EXPECT_FALSE(main.ComboBox1.Enabled());
+        EXPECT_FALSE(main.emailBtn.Enabled());
+    }
+}
+
 TEST_F(AddMemberTest, TheWelcomeMailCarriesTheNewNumberAndNeedsAnAddress) {
     data.write("membWelcomeText", "Welcome aboard!");
     mainWindow& main = mainWindow::instance();
