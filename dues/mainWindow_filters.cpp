@@ -49,6 +49,8 @@ void mainWindow::enterFilteredState() {
     Globals::gSearchOn = true;
     Toolbar11.AddButton->SetEnabled(false);
     Toolbar11.DeleteButton->SetEnabled(false);
+    // A member being added waits in the form until the whole roll is back.
+    saveBtn.SetEnabled(false);
     if (memberList.SelCount() > 0)
         lockFormUnderFilter();
 }

@@ -141,8 +141,8 @@ public:
     // it was, when the roll shown could not be saved first.
     bool doListFilter(const ListFilter& filter);
     // Marks the list as a filtered subset: nothing saves it, the tool buttons
-    // that would change the roll are off until Show All Members, and a member
-    // already shown is shown as under a filter.
+    // that would change the roll and "Save New Member" are off until Show All
+    // Members, and a member already shown is shown as under a filter.
     void enterFilteredState();
     // Removes, from the last row up, every row whose cell in the column is
     // not kept, and shows how many rows are left.

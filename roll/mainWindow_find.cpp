@@ -31,6 +31,9 @@ void mainWindow::ShowAllMembers() {
     // filtered list would never reach the file.
     Toolbar11.AddButton->SetEnabled(true);
     Toolbar11.DeleteButton->SetEnabled(true);
+    // A member typed in while a filter was shown waited in the form for this.
+    if (Globals::gAddingMember)
+        saveBtn.SetEnabled(!LastName.Text().empty());
 }
 
 void mainWindow::doSearch() {

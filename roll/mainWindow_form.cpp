@@ -99,9 +99,10 @@ void mainWindow::writeLive(Column column, std::string_view text) {
 
 void mainWindow::LastName_TextChange() {
     writeLive(Column::LastName, LastName.Text());
-    // While a new member is entered, a last name is all it takes to save.
+    // While a new member is entered, a last name is all it takes to save, but
+    // only into the whole roll: a filtered list never reaches the file.
     if (Globals::gAddingMember)
-        saveBtn.SetEnabled(!LastName.Text().empty());
+        saveBtn.SetEnabled(!LastName.Text().empty() && !Globals::gSearchOn);
 }
 
 void mainWindow::firstName_TextChange() {

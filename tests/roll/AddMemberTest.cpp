@@ -2,6 +2,7 @@
 // list and the file, the member number kept, and the welcome e-mail.
 
 #include "core/Column.h"
+#include "dues/DueByMonthWindow.h"
 #include "tests/support/MailCatcher.h"
 #include "tests/support/ProgramTest.h"
 
@@ -141,6 +142,46 @@ TEST_F(AddMemberTest, SavingLeavesTheFormEmptyAndShut) {
         EXPECT_FALSE(main.notesFld.Enabled());
         EXPECT_FALSE(main.ComboBox1.Enabled());
         EXPECT_FALSE(main.emailBtn.Enabled());
+    }
+}
+
+// The file never gets a member saved into a filtered list, so the member
+// waits in the form, unsaved and unnumbered, until the whole roll is back.
+TEST_F(AddMemberTest, AMemberTypedUnderAFilterWaitsInTheFormForTheWholeRoll) {
+    mainWindow& main = openWithFourMembers();
+    std::vector<FilterRoute> routes = filterRoutes(main, "Paid Members");
+    routes.push_back({"Due by Month", [&] {
+                          findMembers(main, "Due by Month");
+                          DueByMonthWindow::instance().PushButton1.Push();
+                      }});
+    int number = 6000001;
+    for (const FilterRoute& route : routes) {
+        SCOPED_TRACE(route.name);
+        const std::string stored = data.read("rkMemberList");
+        main.Toolbar11.AddButton->action()->trigger();
+        main.LastName.SetText("Bake");
+        main.firstName.SetText(route.name);
+        route.start();
+        ASSERT_TRUE(Globals::gSearchOn);
+        main.LastName.SetText("Baker");
+        main.saveBtn.Push();
+        EXPECT_TRUE(dialogs.asked().empty());
+        EXPECT_EQ(data.exists("LastMemberNumber"), number > 6000001);
+        EXPECT_EQ(data.read("rkMemberList"), stored);
+
+        main.Toolbar11.ShowAllMembers->action()->trigger();
+        EXPECT_EQ(main.LastName.Text(), "Baker");
+        EXPECT_EQ(main.firstName.Text(), route.name);
+        EXPECT_EQ(main.memberID.Text(), std::to_string(number));
+        dialogs.clear();
+        dialogs.AnswerQuestion(MessageDialog::Button::Cancel);
+        main.saveBtn.Push();
+        EXPECT_EQ(dialogs.questions().size(), 1u);
+        EXPECT_EQ(data.read("LastMemberNumber"), std::to_string(number));
+        EXPECT_NE(data.read("rkMemberList").find("Baker@@@" + route.name + "@@@"),
+                  std::string::npos);
+        ++number;
+        dialogs.clear();
     }
 }
 
