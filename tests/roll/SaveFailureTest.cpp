@@ -24,6 +24,11 @@ struct FailedSave {
     std::string reason;
 };
 
+// How the case reads in the test list.
+void PrintTo(const FailedSave& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class AFailedSave : public ProgramTest, public testing::WithParamInterface<FailedSave> {};
 
 TEST_P(AFailedSave, IsToldAndTheWindowKeepsTheRollUntilTheUserLetsItGo) {
