@@ -3,6 +3,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/Window.h"
 
+#include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QApplication>
@@ -21,15 +22,59 @@ Application* current = nullptr;
 
 constexpr int quitSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
+// How long a quit signal during start-up may wait for the event loop before
+// it ends the process without it: a read that blocks (a pipe at the roll's
+// place, a hung network folder) keeps the loop from ever taking it up.
+constexpr unsigned kStartUpQuitSeconds = 1;
+
 // The signal handler may only write a byte; the event loop reads it and quits
 // the program the way the user would.
 int signalSockets[2] = {-1, -1};
+
+// Set from the start of main until the program holds something a quit must
+// save: until then ending at once loses nothing.
+volatile std::sig_atomic_t nothingToLose = 0;
 
 extern "C" void onQuitSignal(int) {
     const int savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalSockets[0], &byte, 1);
+    if (nothingToLose)
+        ::alarm(kStartUpQuitSeconds);
     errno = savedErrno;
+}
+
+extern "C" void onQuitNotTakenUp(int) {
+    if (nothingToLose)
+        ::_exit(0);
+}
+
+// Caught once for the whole life of the process and never given back to the
+// default, which would end the program half-way: a signal before the event
+// loop runs waits in the socket, and one during or after a quit is absorbed.
+bool catchQuitSignals() {
+    static const bool caught = [] {
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalSockets) !=
+            0) {
+            std::perror("Rollkeep: no socket pair for signals");
+            return false;
+        }
+        struct sigaction action = {};
+        action.sa_handler = onQuitSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        sigset_t quitSet;
+        sigemptyset(&quitSet);
+        for (const int signal : quitSignals) {
+            sigaction(signal, &action, nullptr);
+            sigaddset(&quitSet, signal);
+        }
+        // Whoever started us may have held them back; one sent meanwhile
+        // arrives now, into the socket.
+        pthread_sigmask(SIG_UNBLOCK, &quitSet, nullptr);
+        return true;
+    }();
+    return caught;
 }
 
 // A second start asks for the program's windows: every one that is up comes
@@ -47,37 +92,16 @@ struct Application::Private {
     std::unique_ptr<QObject> context;
     std::unique_ptr<SingleInstance> instance;
     std::unique_ptr<QSocketNotifier> signalNotifier;
-    struct sigaction previousHandlers[std::size(quitSignals)] = {};
     bool quitting = false;
     bool unattended = false;
 
-    bool signalsCaught = false;
-
     void quit(bool unattendedQuit);
-    // Caught from the very start, so that a quit signal during start-up is
-    // answered once the event loop runs instead of killing the program
-    // half-way; listened for once the toolkit is there.
-    void catchQuitSignals();
     void listenForQuitSignals();
-    void removeQuitSignals();
+    void stopListeningForQuitSignals();
 };
 
-void Application::Private::catchQuitSignals() {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalSockets) != 0) {
-        std::perror("Rollkeep: no socket pair for signals");
-        return;
-    }
-    struct sigaction action = {};
-    action.sa_handler = onQuitSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (size_t i = 0; i < std::size(quitSignals); ++i)
-        sigaction(quitSignals[i], &action, &previousHandlers[i]);
-    signalsCaught = true;
-}
-
 void Application::Private::listenForQuitSignals() {
-    if (!signalsCaught)
+    if (!catchQuitSignals())
         return;
     // A signal caught before now waits in the socket and is read at once.
     signalNotifier = std::make_unique<QSocketNotifier>(signalSockets[1], QSocketNotifier::Read);
@@ -85,24 +109,36 @@ void Application::Private::listenForQuitSignals() {
         char bytes[16];
         while (::read(signalSockets[1], bytes, sizeof bytes) > 0) {
         }
+        if (nothingToLose)
+            ::alarm(0);
         quit(true);
     });
 }
 
-void Application::Private::removeQuitSignals() {
-    if (!signalsCaught)
-        return;
-    signalsCaught = false;
-    for (size_t i = 0; i < std::size(quitSignals); ++i)
-        sigaction(quitSignals[i], &previousHandlers[i], nullptr);
+void Application::Private::stopListeningForQuitSignals() {
     signalNotifier.reset();
-    ::close(signalSockets[0]);
-    ::close(signalSockets[1]);
-    signalSockets[0] = signalSockets[1] = -1;
+    // Whatever came once the event loop was done is absorbed.
+    char bytes[16];
+    while (signalSockets[1] >= 0 && ::read(signalSockets[1], bytes, sizeof bytes) > 0) {
+    }
+}
+
+void Application::CatchQuitSignalsFromStart() {
+    nothingToLose = 1;
+    struct sigaction action = {};
+    action.sa_handler = onQuitNotTakenUp;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGALRM, &action, nullptr);
+    catchQuitSignals();
+}
+
+void Application::StartUpLoaded() {
+    nothingToLose = 0;
 }
 
 Application::Application(int& argc, char** argv) : d(std::make_unique<Private>()) {
-    d->catchQuitSignals();
+    catchQuitSignals();
     if (!QApplication::instance())
         d->ownApplication = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Rollkeep"));
@@ -123,7 +159,7 @@ Application::Application(int& argc, char** argv) : d(std::make_unique<Private>()
 }
 
 Application::~Application() {
-    d->removeQuitSignals();
+    d->stopListeningForQuitSignals();
     d->instance.reset();
     d->context.reset();
     if (current == this)

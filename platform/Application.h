@@ -39,6 +39,17 @@ public:
     static FolderItem ResourcesFolder();
     static Application* Current();
 
+    // The program's main calls this before anything else: quit signals are
+    // caught from then on, for the life of the process, and one that comes
+    // before the event loop runs is carried out once it does. Until
+    // StartUpLoaded() there is nothing a quit could lose, so a quit signal
+    // that the event loop can't take up (a read that blocks) ends the
+    // process after a second, with status 0.
+    static void CatchQuitSignalsFromStart();
+    // The program now holds what a quit must save: from here on only the
+    // event loop carries out a quit signal.
+    static void StartUpLoaded();
+
 protected:
     virtual void Event_Open() {}
     // The program became the active application, or was started again.

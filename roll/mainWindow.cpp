@@ -165,6 +165,7 @@ void mainWindow::Event_Open() {
         folder.CreateAsFolder();
     Globals::gProgramDataFolder = folder;
     Globals::loadListBox(memberList, Roll::kFileName);
+    Application::StartUpLoaded();
     if (const auto failure = MemberFile::FailedRead(Globals::gProgramDataFolder, Roll::kFileName))
         MsgBox("The member list \"" + failure->file.Path().string() +
                "\" could not be read: " + failure->reason +

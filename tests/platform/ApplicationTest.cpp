@@ -8,10 +8,12 @@
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QThread>
 #include <QTimer>
 #include <csignal>
 #include <functional>
@@ -177,4 +179,33 @@ TEST_F(ApplicationTest, ASocketLeftByACrashedCopyDoesNotBlockTheStart) {
     };
     EXPECT_EQ(app.Run(), 0);
     EXPECT_TRUE(answered) << "it listens in the crashed copy's place";
+}
+
+TEST(ApplicationStartTest, AQuitSignalEndsAStartUpThatWaitsOnAReadWithStatusZero) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // A start-up of its own, touching nothing of this test process.
+        ::close_range(3, ~0U, 0);
+        Application::CatchQuitSignalsFromStart();
+        ::raise(SIGTERM);
+        // A read that never returns, as from a pipe at the roll's place.
+        int pipe[2];
+        char byte;
+        if (::pipe(pipe) == 0) [[maybe_unused]]
+            const ssize_t read = ::read(pipe[0], &byte, 1);
+        ::_exit(3);
+    }
+    int status = 0;
+    pid_t ended = 0;
+    for (int waited = 0; waited < 100 && (ended = ::waitpid(child, &status, WNOHANG)) == 0;
+         ++waited)
+        QThread::msleep(50);
+    if (ended != child) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        FAIL() << "a quit signal did not end a start-up that waits on a read";
+    }
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }

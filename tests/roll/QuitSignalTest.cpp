@@ -1,10 +1,13 @@
 // The real program, sent SIGTERM at many moments of its start-up and of its
-// paid/due pass's save: it ends cleanly, and the stored roll is then the old
-// one or the new one, whole.
+// paid/due pass's save, from the first instant on and again while it quits:
+// it ends cleanly, and the stored roll is then the old one or the new one,
+// whole.
 
 #include "tests/support/ProgramProcessTest.h"
 
 #include <signal.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
@@ -21,6 +24,20 @@ bool catchesTerm(qint64 pid) {
             return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1)) & 1;
     return false;
 }
+
+// Signals a process through a handle on it, so that none reaches another
+// process that was given its number once it ended.
+class ProcessHandle {
+public:
+    explicit ProcessHandle(const QProcess& process)
+        : fd_(static_cast<int>(::syscall(SYS_pidfd_open, process.processId(), 0))) {}
+    ~ProcessHandle() { ::close(fd_); }
+    // Through syscall(): glibc 2.36's header declares these without C linkage.
+    void send(int signal) const { ::syscall(SYS_pidfd_send_signal, fd_, signal, nullptr, 0); }
+
+private:
+    int fd_;
+};
 
 class QuitSignalTest : public ProgramProcessTest {
 protected:
@@ -54,8 +71,15 @@ protected:
     }
 
     void quitAndCheck(QProcess& program, const std::string& newRoll) {
-        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
-        ASSERT_TRUE(program.waitForFinished(10000));
+        ProcessHandle(program).send(SIGTERM);
+        checkEnded(program, newRoll);
+    }
+
+    void checkEnded(QProcess& program, const std::string& newRoll) {
+        // A process that already ended makes waitForFinished answer false.
+        if (program.state() != QProcess::NotRunning) {
+            ASSERT_TRUE(program.waitForFinished(10000));
+        }
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program.exitCode(), 0);
         const std::string stored = read("rkMemberList");
@@ -96,6 +120,33 @@ TEST_F(QuitSignalTest, ASignalAtAnyMomentLeavesTheOldOrTheNewRollWhole) {
         quitAndCheck(program, newRoll);
         if (HasFailure())
             break;
+    }
+}
+
+TEST_F(QuitSignalTest, SignalsFromTheFirstInstantOnAndDuringTheQuitEndItWithStatusZero) {
+    // Held back in the new process, so that it waits from before the
+    // program's first instruction on: main must take it up.
+    const auto holdBackTerm = [] {
+        sigset_t term;
+        sigemptyset(&term);
+        sigaddset(&term, SIGTERM);
+        sigprocmask(SIG_BLOCK, &term, nullptr);
+    };
+    std::ofstream(dataFile("rkMemberList").toStdString(), std::ios::binary) << oldRoll;
+    quitAndCheck(start("runtime", holdBackTerm), oldRoll);
+    // One signal after another from a moment of the start-up on, until the
+    // process is gone: those that come while it quits are absorbed.
+    for (const int delayMs : {0, 10, 30, 60}) {
+        SCOPED_TRACE(std::to_string(delayMs) + " ms after it catches SIGTERM");
+        QProcess& program = startOnOldRoll();
+        QThread::msleep(delayMs);
+        const ProcessHandle handle(program);
+        QElapsedTimer flooding;
+        flooding.start();
+        do
+            handle.send(SIGTERM);
+        while (!program.waitForFinished(1) && flooding.elapsed() < 10000);
+        checkEnded(program, oldRoll);
     }
 }
 
