@@ -1,5 +1,6 @@
 #include "platform/Application.h"
 
+#include "platform/Dialogs.h"
 #include "platform/SingleInstance.h"
 #include "platform/Window.h"
 
@@ -85,6 +86,15 @@ void bringWindowsForward() {
             window->Show();
 }
 
+// A start that can't go on says why on standard error and, when a person
+// sees the screen, in a message window too: started from the desktop, the
+// error output goes nowhere anyone reads.
+void refuseStart(const std::string& reason) {
+    std::fprintf(stderr, "Rollkeep: %s\n", reason.c_str());
+    if (CurrentDialogDriver().canBeSeen())
+        MsgBox("Rollkeep can't start: " + reason);
+}
+
 }  // namespace
 
 struct Application::Private {
@@ -94,6 +104,8 @@ struct Application::Private {
     std::unique_ptr<QSocketNotifier> signalNotifier;
     bool quitting = false;
     bool unattended = false;
+    // Run() got past the checks that may refuse the start.
+    bool opened = false;
 
     void quit(bool unattendedQuit);
     void listenForQuitSignals();
@@ -149,7 +161,9 @@ Application::Application(int& argc, char** argv) : d(std::make_unique<Private>()
 
     QObject::connect(qApp, &QGuiApplication::applicationStateChanged, d->context.get(),
                      [this](Qt::ApplicationState state) {
-                         if (state == Qt::ApplicationActive)
+                         // A message refusing the start activates us too,
+                         // but there is no program to bring up.
+                         if (state == Qt::ApplicationActive && d->opened)
                              Event_Activate();
                      });
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, d->context.get(),
@@ -173,6 +187,13 @@ int Application::Run() {
         SpecialFolder::ApplicationData().Child(QCoreApplication::applicationName().toStdString());
     d->instance = std::make_unique<SingleInstance>(dataFolder);
     const SingleInstance::State state = d->instance->Start();
+    if (state == SingleInstance::State::Failed) {
+        refuseStart(d->instance->Problem() + "; Rollkeep needs " + dataFolder.Path().string() +
+                    " to be a folder it can write to, on a disk with room, holding no " +
+                    SingleInstance::kLockFileName +
+                    " but a plain file: put that right and start Rollkeep again.");
+        return 1;
+    }
     if (!d->instance->Problem().empty())
         std::fprintf(stderr, "Rollkeep: %s\n", d->instance->Problem().c_str());
     switch (state) {
@@ -181,13 +202,11 @@ int Application::Run() {
             std::fflush(stdout);
             return 0;
         case SingleInstance::State::Unreachable:
-            std::fprintf(stderr,
-                         "Rollkeep: the roll in %s is kept by %s, which does not answer; "
-                         "quit that copy and start again.\n",
-                         dataFolder.Path().c_str(), d->instance->Holder().c_str());
+            refuseStart("the roll in " + dataFolder.Path().string() + " is kept by " +
+                        d->instance->Holder() +
+                        ", which does not answer; quit that copy and start again.");
             return 1;
         case SingleInstance::State::Failed:
-            return 1;
         case SingleInstance::State::Holder:
             break;
     }
@@ -196,6 +215,7 @@ int Application::Run() {
         bringWindowsForward();
     };
 
+    d->opened = true;
     Event_Open();
     return QApplication::exec();
 }

@@ -74,6 +74,9 @@ public:
     virtual std::optional<FolderItem> saveFile(const SaveFileRequest& request) = 0;
     virtual std::unique_ptr<Graphics> printerDialog() = 0;
     virtual void showURL(const std::string& url) = 0;
+    // Whether a person can see the dialogs: a start that can't go on tells
+    // them in a window only then.
+    virtual bool canBeSeen() const { return true; }
 };
 
 // Installs a driver and returns the one it replaces.

@@ -107,3 +107,8 @@ std::unique_ptr<Graphics> QtDialogDriver::printerDialog() {
 void QtDialogDriver::showURL(const std::string& url) {
     QDesktopServices::openUrl(QUrl(toQString(url)));
 }
+
+bool QtDialogDriver::canBeSeen() const {
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}

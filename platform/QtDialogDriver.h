@@ -12,4 +12,6 @@ public:
     std::optional<FolderItem> saveFile(const SaveFileRequest& request) override;
     std::unique_ptr<Graphics> printerDialog() override;
     void showURL(const std::string& url) override;
+    // Not on a platform that draws nowhere anyone looks (offscreen, minimal).
+    bool canBeSeen() const override;
 };

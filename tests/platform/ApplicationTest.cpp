@@ -3,6 +3,7 @@
 #include "platform/QtDialogDriver.h"
 #include "platform/SingleInstance.h"
 #include "platform/Window.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDataFolder.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include <QThread>
 #include <QTimer>
 #include <csignal>
+#include <fstream>
 #include <functional>
 
 namespace {
@@ -179,6 +181,27 @@ TEST_F(ApplicationTest, ASocketLeftByACrashedCopyDoesNotBlockTheStart) {
     };
     EXPECT_EQ(app.Run(), 0);
     EXPECT_TRUE(answered) << "it listens in the crashed copy's place";
+}
+
+TEST_F(ApplicationTest, AStartThatCantLockTheRollSaysWhyAndWhatToDoInAMessage) {
+    const FolderItem folder = data.dataFolder();
+    const std::function<void()> spoil[] = {
+        [&] { ASSERT_TRUE(folder.Child(SingleInstance::kLockFileName).CreateAsFolder()); },
+        [&] { std::ofstream(folder.Path()) << "not a folder"; },
+    };
+    for (const auto& makeUnusable : spoil) {
+        std::filesystem::remove_all(folder.Path());
+        makeUnusable();
+        ScriptedDialogs& dialogs = ScriptedDialogs::Install();
+        bool opened = false;
+        app.onOpen = [&] { opened = true; };
+        EXPECT_EQ(app.Run(), 1);
+        EXPECT_FALSE(opened);
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        const std::string message = dialogs.messages()[0];
+        EXPECT_NE(message.find(folder.Path().string()), std::string::npos) << message;
+        EXPECT_NE(message.find("start Rollkeep again"), std::string::npos) << message;
+    }
 }
 
 TEST(ApplicationStartTest, AQuitSignalEndsAStartUpThatWaitsOnAReadWithStatusZero) {
