@@ -4,6 +4,7 @@
 #include "core/ListFilters.h"
 #include "platform/Date.h"
 #include "platform/FocusOrder.h"
+#include "roll/Globals.h"
 #include "roll/mainWindow.h"
 
 DueByMonthWindow::DueByMonthWindow() {
@@ -27,11 +28,16 @@ DueByMonthWindow::DueByMonthWindow() {
     PushButton2.Action = [this] { PushButton2_Action(); };
 }
 
-// Unlike the list filters, Find narrows the rows shown as they are: it
-// neither stores nor reloads the roll first.
+// Unlike the list filters, Find narrows the rows shown as they are, without a
+// reload. Over the whole roll it stores that roll first, as they do, since the
+// next reload reads the file; over a filter the save path writes nothing.
 void DueByMonthWindow::PushButton1_Action() {
     const Date today;
     mainWindow& main = mainWindow::instance();
+    // The failed save was told; the window stays for another try or Cancel,
+    // and the list keeps what the file lacks.
+    if (!Globals::saveRoll(main.memberList))
+        return;
     main.enterFilteredState();
     const int month = PopupMenu1.ListIndex() + 1;
     const int year = today.Year();

@@ -97,7 +97,7 @@ TEST_F(FiltersTest, AMemberShownWhenAFilterStartsIsShownShut) {
 }
 
 // Today being 2026-06-15.
-TEST_F(FiltersTest, DueByMonthKeepsThisYearsDatesOfTheMonthAndWritesNothing) {
+TEST_F(FiltersTest, DueByMonthKeepsThisYearsDatesOfTheMonthOfTheRollStoredFirst) {
     writeRoll({{.due = "2026-03-15"},
                {.due = "2026-3-1"},
                {.due = "2025-03-15"},
@@ -105,8 +105,9 @@ TEST_F(FiltersTest, DueByMonthKeepsThisYearsDatesOfTheMonthAndWritesNothing) {
                {.due = "2026-04-01"},
                {.due = ""}});
     mainWindow& main = mainWindow::instance();
-    const std::string stored = data.read("rkMemberList");
+    // An edit not yet stored goes into the file before the list is narrowed.
     main.memberList.SetListIndex(0);
+    main.firstName.SetText("Edited");
 
     MenuItem byMonth("due by MONTH");
     main.Toolbar11_DropDownMenuAction(main.Toolbar11.Item(main.Toolbar11.Count() - 1), byMonth);
@@ -120,7 +121,18 @@ TEST_F(FiltersTest, DueByMonthKeepsThisYearsDatesOfTheMonthAndWritesNothing) {
     // Adding or deleting while filtered would never reach the file.
     EXPECT_TRUE(Globals::gSearchOn);
     EXPECT_EQ(DueByMonthWindow::existing(), nullptr);
+    const std::string stored = data.read("rkMemberList");
+    EXPECT_NE(stored.find("@@@Edited@@@"), std::string::npos);
+
+    // Over a filter, Find narrows what is shown and the file keeps the whole roll.
+    main.Toolbar11_DropDownMenuAction(main.Toolbar11.Item(main.Toolbar11.Count() - 1), byMonth);
+    DueByMonthWindow::instance().PushButton1.Push();  // January
+    EXPECT_EQ(main.memberList.ListCount(), 0);
     EXPECT_EQ(data.read("rkMemberList"), stored);
+
+    main.Toolbar11.ShowAllMembers->action()->trigger();
+    EXPECT_EQ(main.memberList.ListCount(), 6);
+    EXPECT_EQ(main.memberList.Cell(0, +Column::FirstName), "Edited");
 }
 
 }  // namespace

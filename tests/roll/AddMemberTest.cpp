@@ -2,7 +2,6 @@
 // list and the file, the member number kept, and the welcome e-mail.
 
 #include "core/Column.h"
-#include "dues/DueByMonthWindow.h"
 #include "tests/support/MailCatcher.h"
 #include "tests/support/ProgramTest.h"
 
@@ -150,10 +149,7 @@ TEST_F(AddMemberTest, SavingLeavesTheFormEmptyAndShut) {
 TEST_F(AddMemberTest, AMemberTypedUnderAFilterWaitsInTheFormForTheWholeRoll) {
     mainWindow& main = openWithFourMembers();
     std::vector<FilterRoute> routes = filterRoutes(main, "Paid Members");
-    routes.push_back({"Due by Month", [&] {
-                          findMembers(main, "Due by Month");
-                          DueByMonthWindow::instance().PushButton1.Push();
-                      }});
+    routes.push_back(dueByMonthRoute(main));
     int number = 6000001;
     for (const FilterRoute& route : routes) {
         SCOPED_TRACE(route.name);

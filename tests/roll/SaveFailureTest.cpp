@@ -87,15 +87,18 @@ INSTANTIATE_TEST_SUITE_P(
                     FailedSave{Fault::FolderInTheWay, "FolderInTheWay", "Is a directory"}),
     [](const testing::TestParamInfo<FailedSave>& info) { return std::string(info.param.name); });
 
-// A filter reloads the file it has just saved; when that save failed, the
-// file lacks the edits, so the filter stops with the whole roll still shown.
+// A filter leaves the whole roll to the file it has just saved, which the next
+// reload reads; when that save failed, the file lacks the edits, so the filter
+// stops with the whole roll still shown.
 TEST_F(SaveFailureTest, AFilterWhoseSaveFailedLeavesTheEditedRollShown) {
     mainWindow& main = openWithFourMembers();
     const FolderItem roll = data.dataFolder().Child("rkMemberList");
     ASSERT_TRUE(roll.Delete() && roll.CreateAsFolder());
     main.memberList.SetListIndex(1);
     main.firstName.SetText("Edited");
-    for (const FilterRoute& route : filterRoutes(main, "Paid Members")) {
+    std::vector<FilterRoute> routes = filterRoutes(main, "Paid Members");
+    routes.push_back(dueByMonthRoute(main));
+    for (const FilterRoute& route : routes) {
         SCOPED_TRACE(route.name);
         dialogs.clear();
         route.start();
@@ -109,6 +112,8 @@ TEST_F(SaveFailureTest, AFilterWhoseSaveFailedLeavesTheEditedRollShown) {
         EXPECT_TRUE(main.Toolbar11.AddButton->Enabled());
         EXPECT_TRUE(main.firstName.Enabled());
     }
+    // Left open for another try once the roll can be written.
+    EXPECT_NE(DueByMonthWindow::existing(), nullptr);
     // The window then closes with the roll saved.
     EXPECT_TRUE(roll.Delete());
 }

@@ -4,6 +4,7 @@
 // (2026-06-15), scripted dialogs, and the shared state as at start.
 
 #include "core/Column.h"
+#include "dues/DueByMonthWindow.h"
 #include "platform/Date.h"
 #include "platform/Listbox.h"
 #include "platform/Window.h"
@@ -115,6 +116,13 @@ protected:
     static std::vector<FilterRoute> filterRoutes(mainWindow& main, const QString& choice) {
         return {{choice.toStdString(), [&main, choice] { findMembers(main, choice); }},
                 {"menu", [&main] { main._FileFindDueMemberships_Action(); }}};
+    }
+    // The due-by-month window's Find, with the month it opens with.
+    static FilterRoute dueByMonthRoute(mainWindow& main) {
+        return {"Due by Month", [&main] {
+                    findMembers(main, "Due by Month");
+                    DueByMonthWindow::instance().PushButton1.Push();
+                }};
     }
 
     // The record form's text fields, in the order of their columns.
