@@ -6,12 +6,38 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <functional>
+
+namespace {
+
+// Sees every event of the program before its receiver does, and lets it
+// through. It stands in for the bar itself: a QMenuBar as the program's
+// filter takes every widget's change of parent anywhere for one of its own,
+// and remembers its window once more each time, so each window opened made
+// every later event a little slower and the program a little bigger.
+class EventWatch : public QObject {
+public:
+    EventWatch(QObject* parent, std::function<void(QObject*, QEvent*)> watch)
+        : QObject(parent), watch_(std::move(watch)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        watch_(watched, event);
+        return false;
+    }
+
+private:
+    std::function<void(QObject*, QEvent*)> watch_;
+};
+
+}  // namespace
 
 MenuBarView::MenuBarView(MenuBar& bar, Window& window) : bar_(bar), window_(window) {
     setObjectName(toQString(bar.Name));
     for (int i = 0; i < bar.Count(); ++i)
         addMenu(bar.Item(i));
-    qApp->installEventFilter(this);
+    qApp->installEventFilter(new EventWatch(
+        this, [this](QObject* watched, QEvent* event) { beforeShortcut(watched, event); }));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (now == this && old && old->window() == this->window())
             focusBeforeBar_ = old;
@@ -78,18 +104,17 @@ void MenuBarView::show(MenuItem& item, QAction* action) {
     item.views_->actions.emplace_back(action);
 }
 
-bool MenuBarView::eventFilter(QObject* watched, QEvent* event) {
+void MenuBarView::beforeShortcut(QObject* watched, const QEvent* event) {
     // The override is asked of the focused control before a key is matched
     // against the shortcuts.
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto* control = qobject_cast<QWidget*>(watched);
-        const auto* key = static_cast<QKeyEvent*>(event);
-        // It travels on to the parents; one update is enough.
-        const bool first = control && (control == QApplication::focusWidget() ||
-                                       (!QApplication::focusWidget() && control->isWindow()));
-        if (first && control->window() == window() &&
-            shortcuts_.contains(QKeySequence(key->keyCombination())))
-            bar_.UpdateEnabled(window_);
-    }
-    return QMenuBar::eventFilter(watched, event);
+    if (event->type() != QEvent::ShortcutOverride)
+        return;
+    auto* control = qobject_cast<QWidget*>(watched);
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    // It travels on to the parents; one update is enough.
+    const bool first = control && (control == QApplication::focusWidget() ||
+                                   (!QApplication::focusWidget() && control->isWindow()));
+    if (first && control->window() == window() &&
+        shortcuts_.contains(QKeySequence(key->keyCombination())))
+        bar_.UpdateEnabled(window_);
 }

@@ -33,12 +33,10 @@ public:
     // the control that had it before.
     QWidget* editedControl() const;
 
-protected:
+private:
     // Watches the keys pressed in the window for the bar's shortcuts, which
     // are taken only after the items are up to date.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
+    void beforeShortcut(QObject* watched, const QEvent* event);
     void addMenu(MenuItem& menu);
     void fillMenu(QMenu& menu, MenuItem& parent);
     void show(MenuItem& item, QAction* action);
