@@ -5,6 +5,18 @@
 #include "platform/QtText.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTableView>
+#include <algorithm>
+
+namespace {
+
+// Without a screen to measure: as many characters as the widest screens have
+// points across.
+constexpr qsizetype kCharactersWithoutScreen = 8192;
+
+}  // namespace
 
 ListboxModel::ListboxModel(Listbox& list) : list_(list), publishedColumns_(list.ColumnCount()) {}
 
@@ -22,7 +34,17 @@ QVariant ListboxModel::data(const QModelIndex& index, int role) const {
     const int row = storeRow(index.row());
     if (row < 0 || index.column() >= list_.ColumnCount())
         return {};
-    return toQString(list_.rows_.Cell(row, index.column()));
+    return toQStringPrefix(list_.rows_.Cell(row, index.column()), shownCharacters());
+}
+
+qsizetype ListboxModel::shownCharacters() const {
+    // A cell shows on one line, cut at its column's edge, so only its start
+    // is ever seen: as many characters as the screen is points wide fill any
+    // column, since none is narrower than a point. Laying out the whole of a
+    // cell of a few hundred megabytes would take gigabytes.
+    const QTableView* table = list_.view();
+    const QScreen* screen = table ? table->screen() : QGuiApplication::primaryScreen();
+    return screen ? std::max<qsizetype>(screen->geometry().width(), 1) : kCharactersWithoutScreen;
 }
 
 QVariant ListboxModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -39,6 +39,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // How much of a cell the view is given: enough to fill its column.
+    qsizetype shownCharacters() const;
+
     Listbox& list_;
     int publishedRows_ = 0;
     int publishedColumns_;
