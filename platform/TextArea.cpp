@@ -6,6 +6,15 @@
 #include <QSignalBlocker>
 #include <QTextEdit>
 
+namespace {
+
+// The longest text an area lays out: a character takes it about half a
+// microsecond, so this much is shown in a twentieth of a second. A longer
+// text (a note of some hundred megabytes) shows this much of its start.
+constexpr qsizetype kMostCharactersShown = 100'000;
+
+}  // namespace
+
 TextArea::TextArea(std::string name) : Control(std::move(name), new QTextEdit) {
     QTextEdit* edit = textEdit();
     // Pasted styled text keeps its look; Text() still gives only the words.
@@ -42,16 +51,26 @@ void TextArea::SetText(std::string_view text) {
     {
         // Kept byte for byte: bytes that are not UTF-8, and line ends the
         // document keeps its own way, can't be shown as they are, but they
-        // stay the text until the user edits it.
+        // stay the text until the user edits it. A text longer than the area
+        // lays out shows its start, and the area takes no typing then: an
+        // edit would keep only what it shows.
         const QSignalBlocker quiet(textEdit());
-        textEdit()->setPlainText(toQString(text));
+        bool whole = true;
+        textEdit()->setPlainText(toQStringPrefix(text, kMostCharactersShown, &whole));
+        cut_ = !whole;
+        applyReadOnly();
     }
     shown_ = textEdit()->toPlainText().toStdString();
     raiseTextChange();
 }
 
 void TextArea::SetReadOnly(bool readOnly) {
-    textEdit()->setReadOnly(readOnly);
+    readOnly_ = readOnly;
+    applyReadOnly();
+}
+
+void TextArea::applyReadOnly() {
+    textEdit()->setReadOnly(readOnly_ || cut_);
 }
 
 void TextArea::SetSpellChecking(bool on) {

@@ -16,6 +16,8 @@ public:
 
     std::string Text() const;
     // Raises TextChange before returning when the text differs from before.
+    // A text longer than the area lays out shows its start, read-only, and
+    // Text() still gives all of it.
     void SetText(std::string_view text);
 
     void SetReadOnly(bool readOnly);
@@ -28,7 +30,11 @@ public:
 
 private:
     void raiseTextChange();
+    void applyReadOnly();
     std::string bytes_;
+    bool readOnly_ = false;
+    // The area shows only the start of the text.
+    bool cut_ = false;
     // The plain text the area showed when bytes_ were last taken.
     std::string shown_;
 };

@@ -85,7 +85,12 @@ void TextField::SetText(std::string_view text) {
         // Kept byte for byte: bytes that are not UTF-8 can't be shown as
         // they are, but they stay the text until the user edits it.
         const QSignalBlocker quiet(lineEdit());
-        lineEdit()->setText(toQString(text));
+        // A text longer than the field holds shows its start, and the field
+        // takes no typing then: an edit would keep only what it shows.
+        bool whole = true;
+        lineEdit()->setText(toQStringPrefix(text, lineEdit()->maxLength(), &whole));
+        cut_ = !whole;
+        applyReadOnly();
         // A field the program fills shows the start of its text.
         lineEdit()->home(false);
     }
@@ -93,7 +98,12 @@ void TextField::SetText(std::string_view text) {
 }
 
 void TextField::SetReadOnly(bool readOnly) {
-    lineEdit()->setReadOnly(readOnly);
+    readOnly_ = readOnly;
+    applyReadOnly();
+}
+
+void TextField::applyReadOnly() {
+    lineEdit()->setReadOnly(readOnly_ || cut_);
 }
 
 void TextField::SetAlignment(Align alignment) {

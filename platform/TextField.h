@@ -16,6 +16,8 @@ public:
     // The text as last set from code, byte for byte, until the user edits it.
     std::string Text() const;
     // Raises TextChange before returning when the text differs from before.
+    // A text longer than the field can hold shows its start, read-only, and
+    // Text() still gives all of it.
     void SetText(std::string_view text);
 
     void SetReadOnly(bool readOnly);
@@ -29,5 +31,9 @@ public:
 
 private:
     void raiseTextChange();
+    void applyReadOnly();
     std::string bytes_;
+    bool readOnly_ = false;
+    // The field shows only the start of the text.
+    bool cut_ = false;
 };

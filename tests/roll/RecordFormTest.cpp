@@ -126,4 +126,34 @@ TEST_F(RecordFormTest, EditsGoIntoTheSelectedRowOnlyWhileTheWholeRollIsShown) {
     }
 }
 
+// A cell longer than its field can hold shows its start, read-only, and the
+// row keeps every character of it: through selecting, typing into that field
+// or another one and selecting again, and into the file.
+TEST_F(RecordFormTest, ACellLongerThanItsFieldHoldsIsKeptWhole) {
+    const std::string street = std::string(40'000, 's') + "end";
+    std::string notes;
+    for (int line = 0; line < 30'000; ++line)
+        notes += "line " + std::to_string(line) + "###";
+    data.write("rkMemberList",
+               memberLine({"Ames", "Ann", "", "", "", "", street, "", "", "", "2020-01-01",
+                           "Individual", "", "Paid", "2027-03-01", "2026", notes, "Active"}) +
+                   line({.last = "Bell"}));
+    mainWindow& main = mainWindow::instance();
+    auto expected = rows(main.memberList);
+    ASSERT_EQ(expected[0][+Column::Street], street);
+
+    main.memberList.SetListIndex(0);
+    QTest::keyClicks(main.streetAddress.lineEdit(), "typed");
+    QTest::keyClicks(main.notesFld.textEdit(), "typed");
+    main.firstName.lineEdit()->end(false);
+    QTest::keyClicks(main.firstName.lineEdit(), "e");
+    expected[0][+Column::FirstName] = "Anne";
+    for (int index : {1, 0})
+        main.memberList.SetListIndex(index);
+    EXPECT_EQ(main.streetAddress.Text(), street);
+    EXPECT_TRUE(rows(main.memberList) == expected);
+    main.Close();
+    EXPECT_TRUE(reopened() == expected);
+}
+
 }  // namespace
