@@ -14,12 +14,17 @@ constexpr qint64 kSliceMilliseconds = 5;
 constexpr unsigned kCallsPerClockReading = 64;
 
 QElapsedTimer sinceLastProcessing;
+bool inTurn = false;
 
 }  // namespace
 
 int EventLoop::PaintPreparationEventType() {
     static const int type = QEvent::registerEventType();
     return type;
+}
+
+bool EventLoop::InTurn() {
+    return inTurn;
 }
 
 unsigned EventLoop::detail::callsUntilClockReading = kCallsPerClockReading;
@@ -34,8 +39,10 @@ void EventLoop::detail::TurnOnClockReading() {
     // needs them: what views show, then the layouts, then the repaints.
     // Timers, socket notifiers and window-system events are the dispatcher's
     // and are not touched; every other posted event stays queued.
+    inTurn = true;
     QCoreApplication::sendPostedEvents(nullptr, PaintPreparationEventType());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    inTurn = false;
     sinceLastProcessing.start();
 }

@@ -19,6 +19,11 @@ inline void Turn();
 // itself one of these instead of a queued call, which a turn holds back.
 int PaintPreparationEventType();
 
+// Whether a turn is delivering its events: a loop is still running and may
+// go on changing what it changed, so whatever costs more to bring up to date
+// than to repaint can wait until the loop is done.
+bool InTurn();
+
 namespace detail {
 // Counts the calls down to the next look at the clock.
 extern unsigned callsUntilClockReading;

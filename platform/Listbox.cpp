@@ -88,9 +88,16 @@ public:
                     return;
             }
         }
-        // The list shows no focus ring: only the selected row stands out.
+        // The list shows no focus ring: only the selected row stands out,
+        // and that is the list's own selected row also while the view has
+        // not yet heard of the rows a loop removed above it.
         QStyleOptionViewItem plain(option);
         plain.state &= ~QStyle::State_HasFocus;
+        if (list_) {
+            const bool selected =
+                list_->listIndex_ >= 0 && list_->model_->storeRow(index.row()) == list_->listIndex_;
+            plain.state.setFlag(QStyle::State_Selected, selected);
+        }
         QStyledItemDelegate::paint(painter, plain, index);
     }
 
@@ -150,6 +157,11 @@ void Listbox::layOutView() {
         table->verticalHeader()->doItemsLayout();
         table->doItemsLayout();
     }
+}
+
+void Listbox::repaintView() {
+    if (QTableView* table = view())
+        table->viewport()->update();
 }
 
 void Listbox::fitRowHeight() {
@@ -242,15 +254,18 @@ void Listbox::setSelection(int row) {
 
 void Listbox::syncViewSelection() {
     QTableView* table = view();
-    if (!table || model_->hasUnpublishedChanges())
+    if (!table)
         return;
     QItemSelectionModel* selection = table->selectionModel();
     const QModelIndexList shown = selection->selectedRows();
-    const int shownRow = shown.isEmpty() ? -1 : shown.first().row();
+    const int shownRow = shown.isEmpty() ? -1 : model_->storeRow(shown.first().row());
     if (shownRow == listIndex_)
         return;
     syncingView_ = true;
-    if (listIndex_ < 0)
+    // Before the view has heard of the rows as they are, it may not know
+    // where the selected row is; it shows none till then, and the rows it
+    // paints mark the selected one themselves.
+    if (listIndex_ < 0 || model_->hasUnpublishedChanges())
         selection->clear();
     else
         selection->setCurrentIndex(model_->index(listIndex_, 0),

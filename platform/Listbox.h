@@ -93,6 +93,8 @@ private:
     void viewSelectionChanged();
     // Brings the view's rows and scroll range up to date now.
     void layOutView();
+    // Paints the rows shown again, as they are now.
+    void repaintView();
 
     RowTable rows_;
     std::vector<std::string> headings_;

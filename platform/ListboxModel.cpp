@@ -77,6 +77,18 @@ bool ListboxModel::event(QEvent* event) {
     if (event->type() != EventLoop::PaintPreparationEventType())
         return QAbstractTableModel::event(event);
     queued_ = false;
+    if (EventLoop::InTurn() && list_.rows_.Changes().RowsRemoved()) {
+        // Telling the view of removed rows makes it lay out every row left,
+        // which a loop of removals would pay again at every turn. Until the
+        // loop is done the view keeps its rows and scroll range and repaints
+        // the rows as they are now. Posted again, this event comes back at
+        // the next turn, or from the event loop once the loop has ended,
+        // which tells the view.
+        changed();
+        list_.syncViewSelection();
+        list_.repaintView();
+        return true;
+    }
     publish();
     // The view lays out new rows on a timer, which a turn inside a row loop
     // holds back; without this it would paint the rows it had before.

@@ -8,7 +8,8 @@ class Listbox;
 // telling the view of each change would cost more than the change, so their
 // store keeps a log of what changed (RowChanges) and the model tells the view
 // once the event loop next runs: one insertion for rows appended, a removal
-// per row for a few rows removed, a reset for anything bigger.
+// per row for a few rows removed, a reset for anything bigger. Removals wait
+// for the loop that makes them to end: till then the view only repaints.
 class ListboxModel : public QAbstractTableModel {
     Q_OBJECT
 

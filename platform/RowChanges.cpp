@@ -24,6 +24,7 @@ void RowChanges::CaughtUp(int rowCount) {
     knownRows_ = rowCount;
     everything_ = false;
     cellsChanged_ = false;
+    rowsRemoved_ = false;
     pending_ = false;
 }
 
@@ -36,6 +37,7 @@ void RowChanges::RowAppended() {
 }
 
 void RowChanges::RowRemoved(int row) {
+    rowsRemoved_ = true;
     log({row, 0});
     changed();
 }
@@ -51,6 +53,11 @@ void RowChanges::EverythingChanged() {
     everything_ = true;
     steps_.clear();
     changed();
+}
+
+void RowChanges::Cleared() {
+    rowsRemoved_ = false;
+    EverythingChanged();
 }
 
 void RowChanges::log(Step step) {

@@ -26,6 +26,9 @@ public:
     bool Everything() const { return everything_; }
     // A row the view already knew has a changed cell.
     bool CellsChanged() const { return cellsChanged_; }
+    // Rows were removed, and not all of them since: telling the view costs
+    // about as much as the rows left, whatever few were removed.
+    bool RowsRemoved() const { return rowsRemoved_; }
     const std::vector<Step>& Steps() const { return steps_; }
 
     // Where a row numbered as after the first `told` steps is now: -1 when a
@@ -40,6 +43,8 @@ public:
     void RowRemoved(int row);
     void CellChanged(int row);
     void EverythingChanged();
+    // Every row removed: those that come now are all new to the view.
+    void Cleared();
 
 private:
     void changed();
@@ -49,5 +54,6 @@ private:
     int knownRows_ = 0;
     bool everything_ = false;
     bool cellsChanged_ = false;
+    bool rowsRemoved_ = false;
     bool pending_ = false;
 };

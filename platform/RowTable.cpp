@@ -181,7 +181,7 @@ void RowTable::Clear() {
     firstRemoved_ = -1;
     removedCount_ = 0;
     lastIndex_ = -1;
-    changes_.EverythingChanged();
+    changes_.Cleared();
     if (Cleared)
         Cleared();
 }

@@ -1,5 +1,7 @@
 #include "platform/Listbox.h"
 
+#include "platform/EventLoop.h"
+
 #include <gtest/gtest.h>
 #include <QAbstractItemModelTester>
 #include <QImage>
@@ -8,8 +10,10 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <chrono>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -343,6 +347,63 @@ TEST(ListboxView, AHugeCellIsShownByItsStartOnly) {
     EXPECT_EQ(image.copy(hugeRect),
               image.copy(hugeRect.translated(longRect.topLeft() - hugeRect.topLeft())));
     EXPECT_EQ(list.Cell(0, 0), huge);
+}
+
+// Gives the event loop the turn a row loop gives it once a slice is over.
+void turnAfterASlice() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(6));
+    for (int call = 0; call < 1000; ++call)
+        EventLoop::Turn();
+}
+
+// Telling the view of rows removed costs as much as the rows left, so a
+// loop of removals must not pay it at every turn: the view repaints the rows
+// as they are then, the selected one standing out, and hears of the
+// removals once the loop is done.
+TEST(ListboxView, RowsRemovedInALoopReachTheViewOnceTheLoopIsDone) {
+    Listbox list("list", 2);
+    addNumberedRows(list, 60);
+    list.view()->resize(300, 200);
+    list.view()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list.view()));
+    publish();
+    QAbstractItemModel* model = list.view()->model();
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QSignalSpy removed(model, &QAbstractItemModel::rowsRemoved),
+        reset(model, &QAbstractItemModel::modelReset);
+    int painted = 0;
+    list.CellBackgroundPaint = [&](CellGraphics& g, int, int) {
+        ++painted;
+        g.SetForeColor(255, 255, 255);
+        g.FillRect(0, 0, g.Width(), g.Height());
+        return false;
+    };
+    // A row on screen, with rows above and below it removed.
+    list.SetListIndex(8);
+
+    // As a filter does: from the last row up, every odd-numbered one.
+    for (int row = list.ListCount() - 1; row >= 0; row -= 2) {
+        list.RemoveRow(row);
+        painted = 0;
+        turnAfterASlice();
+        EXPECT_GT(painted, 0) << "row " << row;
+    }
+    EXPECT_EQ(removed.count() + reset.count(), 0);
+    const QImage image = list.view()->viewport()->grab().toImage();
+    std::vector<std::string> standingOut;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QRect cell = list.view()->visualRect(model->index(row, 1));
+        if (cell.intersects(image.rect()) &&
+            image.pixelColor(cell.right() - 3, cell.center().y()) != QColor(Qt::white))
+            standingOut.push_back(model->index(row, 0).data().toString().toStdString());
+    }
+    EXPECT_EQ(standingOut, std::vector<std::string>{"8"});
+
+    publish();
+    EXPECT_EQ(removed.count() + reset.count(), 1);
+    EXPECT_EQ(shown(list), cells(list));
+    EXPECT_EQ(list.ListIndex(), 4);
+    EXPECT_EQ(list.view()->selectionModel()->selectedRows().value(0).row(), 4);
 }
 
 }  // namespace
