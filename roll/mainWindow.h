@@ -115,6 +115,8 @@ public:
     void doMemberNumber();
     void saveBtn_Action();
     void DeleteMember();
+    // Shows the stored roll and ends a filter. The whole roll shown is stored
+    // first; when that fails, nothing else changes.
     void ShowAllMembers();
     void doSearch();
     void searchFld_KeyUp(std::string_view key);

@@ -20,7 +20,12 @@ void mainWindow::DeleteMember() {
 }
 
 void mainWindow::ShowAllMembers() {
-    // Whatever the list held and the file does not is given up for the file.
+    // The reload reads the file: the whole roll shown goes there first, as
+    // before a filter, so no edit is lost. A failed save was told, and the
+    // list keeps what the file lacks. A filtered list is never written: the
+    // file is the whole roll, and what the filter showed is given up for it.
+    if (!Globals::saveRoll(memberList))
+        return;
     Globals::loadListBox(memberList, Roll::kFileName);
     infoLabel.SetText("Member Information");
     Globals::gSearchOn = false;

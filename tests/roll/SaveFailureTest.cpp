@@ -87,10 +87,10 @@ INSTANTIATE_TEST_SUITE_P(
                     FailedSave{Fault::FolderInTheWay, "FolderInTheWay", "Is a directory"}),
     [](const testing::TestParamInfo<FailedSave>& info) { return std::string(info.param.name); });
 
-// A filter leaves the whole roll to the file it has just saved, which the next
-// reload reads; when that save failed, the file lacks the edits, so the filter
-// stops with the whole roll still shown.
-TEST_F(SaveFailureTest, AFilterWhoseSaveFailedLeavesTheEditedRollShown) {
+// A filter, or Show All Members over the whole roll, leaves that roll to the
+// file it has just saved, which the next reload reads; when that save failed,
+// the file lacks the edits, so the command stops with the edited roll shown.
+TEST_F(SaveFailureTest, AFilterOrShowAllWhoseSaveFailedLeavesTheEditedRollShown) {
     mainWindow& main = openWithFourMembers();
     const FolderItem roll = data.dataFolder().Child("rkMemberList");
     ASSERT_TRUE(roll.Delete() && roll.CreateAsFolder());
@@ -98,6 +98,8 @@ TEST_F(SaveFailureTest, AFilterWhoseSaveFailedLeavesTheEditedRollShown) {
     main.firstName.SetText("Edited");
     std::vector<FilterRoute> routes = filterRoutes(main, "Paid Members");
     routes.push_back(dueByMonthRoute(main));
+    routes.push_back({"Show All", [&] { main.Toolbar11.ShowAllMembers->action()->trigger(); }});
+    routes.push_back({"menu's Show All", [&] { main._FileShowAllMembers_Action(); }});
     for (const FilterRoute& route : routes) {
         SCOPED_TRACE(route.name);
         dialogs.clear();
@@ -107,6 +109,7 @@ TEST_F(SaveFailureTest, AFilterWhoseSaveFailedLeavesTheEditedRollShown) {
                                            "\" could not be saved: Is a directory."});
         EXPECT_FALSE(Globals::gSearchOn);
         EXPECT_EQ(main.memberList.ListCount(), 4);
+        EXPECT_EQ(main.memberList.ListIndex(), 1);
         EXPECT_EQ(main.memberList.Cell(1, +Column::FirstName), "Edited");
         EXPECT_EQ(main.infoLabel.Text(), "Member Information");
         EXPECT_TRUE(main.Toolbar11.AddButton->Enabled());
