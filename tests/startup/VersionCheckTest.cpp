@@ -107,6 +107,8 @@ TEST_F(VersionCheckTest, AnAnswerCutOffOrRedirectedShowsNothingAndLeavesNoFile) 
         std::string response;
     } cases[] = {
         {"cut off", "HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n" + text},
+        {"chunks cut off",
+         "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n161\r\n" + text + "\r\n"},
         {"error page cut off", "HTTP/1.1 404 Not Found\r\nContent-Length: 100000\r\n\r\n" + text},
         {"redirected nowhere",
          "HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1:1/"
