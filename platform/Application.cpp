@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include "platform/Dialogs.h"
+#include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
 #include "platform/Window.h"
 
@@ -20,8 +21,6 @@
 namespace {
 
 Application* current = nullptr;
-
-constexpr int quitSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 // How long a quit signal during start-up may wait for the event loop before
 // it ends the process without it: a read that blocks (a pipe at the roll's
@@ -66,12 +65,12 @@ bool catchQuitSignals() {
         action.sa_flags = SA_RESTART;
         sigset_t quitSet;
         sigemptyset(&quitSet);
-        for (const int signal : quitSignals) {
+        for (const int signal : kQuitSignals) {
             sigaction(signal, &action, nullptr);
             sigaddset(&quitSet, signal);
         }
-        // Whoever started us may have held them back; one sent meanwhile
-        // arrives now, into the socket.
+        // Our launcher held them back while the toolkit loaded; one sent
+        // meanwhile arrives now, into the socket.
         pthread_sigmask(SIG_UNBLOCK, &quitSet, nullptr);
         return true;
     }();
@@ -273,7 +272,8 @@ FolderItem Application::ExecutableFile() {
 }
 
 FolderItem Application::ResourcesFolder() {
-    // The executable lives in bin/, and Resources/ is beside bin/.
+    // The executable lives in libexec/ (tests: bin/), and Resources/ is
+    // beside it.
     return ExecutableFile().Parent().Parent().Child("Resources");
 }
 

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,9 +22,8 @@ protected:
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
     }
-    // Starts a copy; runtime names the folder that stands for XDG_RUNTIME_DIR,
-    // and inChild runs in the new process just before the program replaces it.
-    QProcess& start(const char* runtime = "runtime", std::function<void()> inChild = {}) {
+    // Starts a copy; runtime names the folder that stands for XDG_RUNTIME_DIR.
+    QProcess& start(const char* runtime = "runtime") {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("XDG_DATA_HOME", home.filePath("data"));
@@ -33,8 +31,6 @@ protected:
         environment.insert("TMPDIR", home.filePath("tmp"));
         auto& copy = copies.emplace_back(std::make_unique<QProcess>());
         copy->setProcessEnvironment(environment);
-        if (inChild)
-            copy->setChildProcessModifier(inChild);
         copy->start(ROLLKEEP_PROGRAM, {});
         EXPECT_TRUE(copy->waitForStarted());
         return *copy;
