@@ -9,13 +9,14 @@
 #include <emmintrin.h>
 #endif
 
-#include <QFile>
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <new>
 #include <vector>
 
 namespace {
@@ -45,18 +46,6 @@ struct KnownRoll {
 std::map<std::filesystem::path, KnownRoll>& knownRolls() {
     static std::map<std::filesystem::path, KnownRoll> rolls;
     return rolls;
-}
-
-QString qtPath(const FolderItem& file) {
-    return QString::fromStdString(file.Path().string());
-}
-
-// The system's own words when it said why, Qt's otherwise.
-std::string systemReason(const QFile& file) {
-    if (errno != 0)
-        return std::strerror(errno);
-    const std::string text = file.errorString().toStdString();
-    return text.empty() ? "unknown error" : text;
 }
 
 // Big enough that the system's read calls are few, small enough to stay in
@@ -162,51 +151,63 @@ namespace {
 // rows; a line cut by the chunk's end waits for the rest in the next one.
 // The file is never held whole besides its rows.
 bool readRows(RowTable& rows, const FolderItem& file, std::string& reason) {
-    if (file.IsFolder()) {
-        reason = std::strerror(EISDIR);
+    auto in = TextInputStream::Open(file, kLargestFile);
+    if (!in) {
+        reason = FolderItem::LastReadError();
         return false;
     }
-    QFile in(qtPath(file));
-    errno = 0;
-    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        reason = systemReason(in);
-        return false;
-    }
-    size_t capacity = kReadChunk;
-    auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
-    size_t held = 0;
-    for (;;) {
-        const qint64 got = in.read(buffer.get() + held, static_cast<qint64>(capacity - held));
-        if (got < 0) {
-            reason = in.errorString().toStdString();
+    try {
+        size_t capacity = kReadChunk;
+        auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
+        size_t held = 0;
+        // Parses whole lines; false once the rows are more than may be held.
+        const auto parse = [&](size_t bytes) {
+            ParseRows(rows, {buffer.get(), bytes});
+            if (rows.RowCount() <= kMostRows)
+                return true;
+            reason = TooManyRows(in->Size());
             return false;
-        }
-        if (got == 0) {
-            ParseRows(rows, {buffer.get(), held});
-            return true;
-        }
-        const size_t fresh = held;
-        held += static_cast<size_t>(got);
-        size_t whole = held;
-        while (whole > fresh && buffer[whole - 1] != '\n' && buffer[whole - 1] != '\r')
-            --whole;
-        if (whole == fresh) {
-            // No line ends in what came: a line longer than the buffer.
-            if (held == capacity) {
-                capacity *= 2;
-                auto larger = std::make_unique_for_overwrite<char[]>(capacity);
-                std::memcpy(larger.get(), buffer.get(), held);
-                buffer = std::move(larger);
+        };
+        for (;;) {
+            const size_t got = in->Read(buffer.get() + held, capacity - held);
+            if (got == 0) {
+                reason = in->ErrorText();
+                return reason.empty() && parse(held);
             }
-            continue;
+            const size_t fresh = held;
+            held += got;
+            size_t whole = held;
+            while (whole > fresh && buffer[whole - 1] != '\n' && buffer[whole - 1] != '\r')
+                --whole;
+            if (whole == fresh) {
+                // No line ends in what came: a line longer than the buffer,
+                // which grows at once to hold the whole file, so a roll of
+                // one long line is copied once, not once per doubling.
+                if (held == capacity) {
+                    capacity = std::max<size_t>(capacity * 2, in->Size() + 1);
+                    auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+                    std::memcpy(larger.get(), buffer.get(), held);
+                    buffer = std::move(larger);
+                }
+                continue;
+            }
+            if (!parse(whole))
+                return false;
+            std::memmove(buffer.get(), buffer.get() + whole, held - whole);
+            held -= whole;
         }
-        ParseRows(rows, {buffer.get(), whole});
-        std::memmove(buffer.get(), buffer.get() + whole, held - whole);
-        held -= whole;
+    } catch (const std::bad_alloc&) {
+        reason = SystemErrorText(ENOMEM);
+        return false;
     }
 }
 
 }  // namespace
+
+std::string TooManyRows(uint64_t fileSize) {
+    return "it is " + std::to_string(fileSize) + " bytes in more than " +
+           std::to_string(kMostRows) + " lines, more than can safely be held";
+}
 
 void ParseRows(RowTable& rows, std::string_view text) {
     const size_t columns = static_cast<size_t>(rows.ColumnCount());

@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,19 @@ class RowTable;
 namespace MemberFile {
 
 inline constexpr std::string_view kSeparator = "@@@";
+
+// The largest member file read, and the largest import file, whose lines
+// become rows of the roll the same way. Read and shown, a roll takes up to
+// about three times its size in memory (one long line; the README has the
+// figures), so this keeps it well within any computer the program runs on.
+inline constexpr uint64_t kLargestFile = uint64_t{512} << 20;
+// Each row costs some 70 bytes however short its line, so a file of very
+// short lines is bounded by its rows too: this many take about as much
+// memory as the largest file of one long line.
+inline constexpr int kMostRows = 10'000'000;
+
+// Why a file of that size and more than kMostRows lines is not read.
+std::string TooManyRows(uint64_t fileSize);
 
 struct LoadResult {
     enum class Outcome {

@@ -20,11 +20,11 @@ ComposedNotice ComposeNotice(const Notice& notice, const FolderItem& folder,
                              std::string_view recipient, std::string_view memberNumber) {
     ComposedNotice composed{{std::string(recipient), notice.subject, {}}};
     auto in = folder.Child(notice.templateName).OpenAsTextFile();
-    if (!in) {
+    const std::string text = in ? in->ReadAll() : std::string();
+    if (!in || !in->ErrorText().empty()) {
         composed.templateRead = false;
         return composed;
     }
-    composed.mail.body = MailHeader(memberNumber) + in->ReadAll();
-    in->Close();
+    composed.mail.body = MailHeader(memberNumber) + text;
     return composed;
 }

@@ -22,9 +22,10 @@ Proposal Next(const FolderItem& folder) {
     auto in = file.OpenAsTextFile();
     if (!in)
         return {{}, false};
-    Proposal proposal{After(in->ReadAll())};
-    in->Close();
-    return proposal;
+    const std::string stored = in->ReadAll();
+    if (!in->ErrorText().empty())
+        return {{}, false};
+    return {After(stored)};
 }
 
 std::optional<std::string> Store(const FolderItem& folder, std::string_view number) {

@@ -31,7 +31,8 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
 
-    // Nothing when the item is missing, a folder, or can't be read.
+    // Nothing when the item is missing, no regular file, or can't be read
+    // (see TextInputStream).
     std::unique_ptr<TextInputStream> OpenAsTextFile() const;
     // Nothing when the file can't be created. What is written replaces the
     // file only when the stream is closed (see TextOutputStream).
@@ -41,12 +42,17 @@ public:
     // create could not be ("Permission denied", "Is a directory"); empty
     // when that one succeeded.
     static std::string LastWriteError();
+    // The same for the last text file this thread tried to open for reading.
+    static std::string LastReadError();
 
     friend bool operator==(const FolderItem&, const FolderItem&) = default;
 
 private:
     std::filesystem::path path_;
 };
+
+// The system's words for an error number ("No such file or directory").
+std::string SystemErrorText(int error);
 
 namespace SpecialFolder {
 // The user's application-data folder: the XDG data home (~/.local/share).

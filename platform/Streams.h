@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -8,19 +11,39 @@
 class FolderItem;
 class QSaveFile;
 
-// Reads a text file. The text is taken as bytes, unchanged.
+// Reads a text file. The text is taken as bytes, unchanged. Only a regular
+// file is read: a folder, a named pipe, a device or a socket, or a link to
+// one, is refused as unreadable, and opening never waits for a writer.
 class TextInputStream {
 public:
-    // Nothing when the item is missing, a folder, or can't be read.
-    static std::unique_ptr<TextInputStream> Open(const FolderItem& file);
+    static constexpr uint64_t kAnySize = std::numeric_limits<uint64_t>::max();
 
-    // Everything not yet read.
+    // Nothing when the file is missing, is no regular file, can't be read or
+    // holds more than the largest size given; then FolderItem::LastReadError()
+    // says why.
+    static std::unique_ptr<TextInputStream> Open(const FolderItem& file,
+                                                 uint64_t largest = kAnySize);
+    ~TextInputStream();
+
+    // The file's size when it was opened.
+    uint64_t Size() const { return size_; }
+    // Up to size bytes; 0 at the end of the file, and when the read failed or
+    // the file grew past the largest size, which ErrorText() then tells.
+    size_t Read(char* buffer, size_t size);
+    // Everything not yet read; empty, with ErrorText() set, when it could not
+    // be read or held.
     std::string ReadAll();
+    // The reason the last read failed; empty while nothing has.
+    std::string ErrorText() const { return error_; }
     void Close();
 
 private:
-    explicit TextInputStream(std::string bytes);
-    std::string bytes_;
+    TextInputStream(int descriptor, uint64_t size, uint64_t largest);
+    int descriptor_;
+    uint64_t size_;
+    uint64_t largest_;
+    uint64_t read_ = 0;
+    std::string error_;
 };
 
 // Writes a text file safely: the text goes to a new file beside the old one,

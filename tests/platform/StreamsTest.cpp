@@ -7,6 +7,8 @@
 #include <sys/resource.h>
 #include <QDir>
 #include <csignal>
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -65,6 +67,34 @@ TEST(TextOutputStream, TheOldFileStaysWholeUntilANewOneIsCompletelyWritten) {
     EXPECT_TRUE(out->Close());
     EXPECT_EQ(contents(), "new roll\n");
     EXPECT_EQ(entries(), QStringList{"roll.txt"});
+}
+
+TEST(TextInputStream, OnlyARegularFileWithinTheSizeGivenIsReadAndNothingWaits) {
+    namespace fs = std::filesystem;
+    const TempDataFolder data;
+    data.write("text", "twelve bytes");
+    data.makePipe("pipe");
+    const FolderItem text = data.dataFolder().Child("text");
+    const FolderItem pipe = data.dataFolder().Child("pipe");
+    const FolderItem device = data.dataFolder().Child("device");
+    fs::create_symlink("/dev/zero", device.Path());
+
+    const auto whyNot = [](const FolderItem& file, uint64_t largest) {
+        return TextInputStream::Open(file, largest) ? "" : FolderItem::LastReadError();
+    };
+    EXPECT_EQ(whyNot(text, 12), "");
+    EXPECT_EQ(whyNot(text, 11), "it is 12 bytes, more than the 11 bytes that can safely be read");
+    EXPECT_EQ(whyNot(data.root(), 12), "Is a directory");
+    EXPECT_EQ(whyNot(pipe, 12), "Is a named pipe, not a file");
+    EXPECT_EQ(whyNot(device, 12), "Is a device, not a file");
+    EXPECT_EQ(whyNot(data.root().Child("missing"), 12), "No such file or directory");
+
+    // A file that grows past the size while it is read gives nothing.
+    auto in = TextInputStream::Open(text, 12);
+    ASSERT_TRUE(in);
+    std::ofstream(text.Path(), std::ios::app) << "!";
+    EXPECT_EQ(in->ReadAll(), "");
+    EXPECT_EQ(in->ErrorText(), "it is 13 bytes, more than the 12 bytes that can safely be read");
 }
 
 }  // namespace

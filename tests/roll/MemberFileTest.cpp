@@ -6,6 +6,7 @@
 #include "tests/support/ProgramTest.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -156,6 +157,44 @@ TEST_F(MemberFileTest, UnreadableRollIsToldAndNeverOverwritten) {
     MemberFile::ForgetReads();
     mainWindow& again = open();
     EXPECT_TRUE(Globals::saveListbox(again.memberList, "rkMemberList"));
+}
+
+TEST_F(MemberFileTest, ARollThatIsNoFileOrTooLargeIsToldAtOnceAndLeftAsItIs) {
+    namespace fs = std::filesystem;
+    ASSERT_TRUE(data.dataFolder().CreateAsFolder());
+    const fs::path stored = data.dataFolder().Child("rkMemberList").Path();
+    const uintmax_t oversized = MemberFile::kLargestFile + 1;
+    const struct {
+        const char* kind;
+        std::function<void()> make;
+        std::string reason;
+        std::function<bool()> leftAsItIs;
+    } rolls[] = {
+        {"too large", [&] { data.writeSparse("rkMemberList", oversized); },
+         "it is " + std::to_string(oversized) + " bytes, more than",
+         [&] { return fs::file_size(stored) == oversized; }},
+        {"link to an endless device", [&] { fs::create_symlink("/dev/zero", stored); },
+         "Is a device, not a file", [&] { return fs::is_symlink(stored); }},
+        {"named pipe", [&] { data.makePipe("rkMemberList"); }, "Is a named pipe, not a file",
+         [&] { return fs::is_fifo(stored); }},
+    };
+    for (const auto& roll : rolls) {
+        SCOPED_TRACE(roll.kind);
+        MemberFile::ForgetReads();
+        roll.make();
+        dialogs.clear();
+        mainWindow& main = open();
+        EXPECT_EQ(main.memberList.ListCount(), 0);
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages()[0].find("The member list \"" + stored.string() +
+                                             "\" could not be read: " + roll.reason),
+                  0u);
+
+        dialogs.AnswerQuestion(MessageDialog::Button::Action);
+        EXPECT_TRUE(main.Close());
+        EXPECT_TRUE(roll.leftAsItIs());
+        fs::remove(stored);
+    }
 }
 
 TEST_F(MemberFileTest, UnreadableLegacyRollDoesNotBecomeAnEmptyRoll) {

@@ -1,5 +1,10 @@
 #include "tests/support/TempDataFolder.h"
 
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -29,6 +34,17 @@ void TempDataFolder::write(std::string_view name, std::string_view bytes) const 
     dataFolder().CreateAsFolder();
     std::ofstream out(dataFolder().Child(name).Path(), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void TempDataFolder::writeSparse(std::string_view name, uintmax_t size) const {
+    write(name, "");
+    std::filesystem::resize_file(dataFolder().Child(name).Path(), size);
+}
+
+void TempDataFolder::makePipe(std::string_view name) const {
+    dataFolder().CreateAsFolder();
+    if (::mkfifo(dataFolder().Child(name).Path().c_str(), 0600) != 0)
+        ADD_FAILURE() << "no named pipe: " << std::strerror(errno);
 }
 
 std::string TempDataFolder::read(std::string_view name) const {

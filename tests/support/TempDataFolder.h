@@ -3,6 +3,7 @@
 #include "platform/Files.h"
 
 #include <QTemporaryDir>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,10 @@ public:
     void write(std::string_view name, std::string_view bytes) const;
     std::string read(std::string_view name) const;
     bool exists(std::string_view name) const;
+    // A file of that size that takes no room on the disk, for one too large to read.
+    void writeSparse(std::string_view name, uintmax_t size) const;
+    // A named pipe nobody writes to: a read of it would wait for ever.
+    void makePipe(std::string_view name) const;
 
 private:
     QTemporaryDir dir_;
