@@ -1,5 +1,6 @@
 #include "core/MemberFile.h"
 
+#include "core/Product.h"
 #include "platform/EventLoop.h"
 #include "platform/RowTable.h"
 #include "platform/Streams.h"
@@ -202,6 +203,18 @@ bool readRows(RowTable& rows, const FolderItem& file, std::string& reason) {
     }
 }
 
+// The user is told this whenever a save is refused, whichever command
+// asked, so the roll in the window is never taken for a stored one.
+std::string whyRefused(const FolderItem& file, const std::optional<ReadFailure>& failure) {
+    if (!failure)
+        return "it was not read whole, so it is not written over";
+    const std::string which =
+        failure->file == file ? "it" : "the member list \"" + failure->file.Path().string() + "\"";
+    return which + " could not be read (" + failure->reason +
+           "), so nothing is written over it until " + std::string(Product::kName) +
+           " is started again";
+}
+
 }  // namespace
 
 std::string TooManyRows(uint64_t fileSize) {
@@ -290,7 +303,7 @@ SaveResult Save(const RowTable& rows, const FolderItem& folder, std::string_view
     result.file = folder.Child(fileName);
     if (!SafeToReplace(folder, fileName)) {
         result.outcome = SaveResult::Outcome::Refused;
-        result.reason = "was not read whole, so it is not written over";
+        result.reason = whyRefused(result.file, FailedRead(folder, fileName));
         return result;
     }
     auto out = result.file.CreateTextFile();

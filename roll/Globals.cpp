@@ -4,10 +4,10 @@
 #include "platform/Listbox.h"
 #include "platform/RowTable.h"
 
-#include <cstdio>
-
 namespace {
 
+// A refusal is told as a failed write is: either way the roll in the window
+// is not in the file.
 bool reported(const MemberFile::SaveResult& result) {
     using Outcome = MemberFile::SaveResult::Outcome;
     switch (result.outcome) {
@@ -15,9 +15,6 @@ bool reported(const MemberFile::SaveResult& result) {
         case Outcome::Filtered:
             return true;
         case Outcome::Refused:
-            std::fprintf(stderr, "Rollkeep: \"%s\" %s.\n", result.file.Path().c_str(),
-                         result.reason.c_str());
-            return false;
         case Outcome::Failed:
             ReportWriteFailure(result.file, result.reason);
             return false;

@@ -16,7 +16,8 @@ namespace Globals {
 // file now holds the list. A write that fails is reported to the user and
 // leaves the stored file as it was. A file is only written over once a load
 // has read it whole (or found none): never during a load, before one, or in a
-// session in which it could not be read; then nothing is written or shown.
+// session in which it could not be read; then nothing is written, and that is
+// reported as a failed write is.
 bool saveListbox(Listbox& list, std::string_view fileName);
 
 // The member list saved to the member file as every path that stores the

@@ -166,12 +166,15 @@ void mainWindow::Event_Open() {
     Globals::gProgramDataFolder = folder;
     Globals::loadListBox(memberList, Roll::kFileName);
     Application::StartUpLoaded();
+    // An unreadable roll leaves the list empty: the paid/due pass would find
+    // nothing to mark, and its save would only be refused after this message.
     if (const auto failure = MemberFile::FailedRead(Globals::gProgramDataFolder, Roll::kFileName))
         MsgBox("The member list \"" + failure->file.Path().string() +
                "\" could not be read: " + failure->reason +
                ". It is left as it is, and nothing will be written over it until Rollkeep is "
                "started again.");
-    SetDueStatus();
+    else
+        SetDueStatus();
 }
 
 bool mainWindow::Event_CancelClose(bool) {

@@ -254,11 +254,16 @@ TEST_F(MemberFileTest, SaveReportsWhetherTheFileHoldsTheList) {
     EXPECT_TRUE(Globals::saveListbox(main.memberList, "rkMemberList"));
     EXPECT_NE(data.read("rkMemberList").find("Baker@@@"), std::string::npos);
 
-    // A file no load has read this session is not written over.
+    // A file no load has read this session is not written over, and the
+    // user hears that the list is not saved.
     Globals::gProgramDataFolder = data.root();
     EXPECT_FALSE(Globals::saveListbox(main.memberList, "rkMemberList"));
     EXPECT_FALSE(data.root().Child("rkMemberList").Exists());
-    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(
+        dialogs.messages(),
+        std::vector<std::string>{"The file \"" + data.root().Child("rkMemberList").Path().string() +
+                                 "\" could not be saved: it was not read whole, so it is "
+                                 "not written over."});
     Globals::gProgramDataFolder = data.dataFolder();
 }
 

@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QTest>
 #include <csignal>
+#include <functional>
 
 namespace {
 
@@ -132,6 +133,52 @@ TEST_F(SaveFailureOnQuitTest, AQuitNobodyCanAnswerClosesWithoutAsking) {
     EXPECT_TRUE(QTest::qWaitFor([] { return mainWindow::existing() == nullptr; }, 2000));
     EXPECT_TRUE(dialogs.asked().empty());
     EXPECT_FALSE(app.IsUnattendedQuit());
+}
+
+TEST_F(SaveFailureTest, EveryCommandWhoseSaveAnUnreadableRollRefusesSaysSoOnce) {
+    // A folder where the roll should be: it can't be read, whoever runs the test.
+    const FolderItem roll = data.dataFolder().Child("rkMemberList");
+    ASSERT_TRUE(roll.CreateAsFolder());
+    mainWindow& main = mainWindow::instance();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+
+    const std::string refused = "The file \"" + roll.Path().string() +
+                                "\" could not be saved: it could not be read (Is a directory), "
+                                "so nothing is written over it until Rollkeep is started again.";
+    const struct {
+        const char* command;
+        std::function<void()> run;
+    } commands[] = {
+        {"Save New Member",
+         [&] {
+             main.Toolbar11_Action(*main.Toolbar11.AddButton);
+             main.LastName.SetText("Typed");
+             dialogs.AnswerQuestion(Button::Cancel);
+             main.saveBtn.Push();
+         }},
+        {"Save Data", [&] { main._SaveData_Action(); }},
+        {"Counts",
+         [&] {
+             ToolButton counts;
+             counts.Name = "Counts";
+             main.Toolbar11_Action(counts);
+         }},
+        {"Delete Member",
+         [&] {
+             main.memberList.SetListIndex(0);
+             dialogs.AnswerQuestion(Button::Action);
+             main.DeleteMember();
+         }},
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.command);
+        dialogs.clear();
+        c.run();
+        EXPECT_EQ(dialogs.messages(), std::vector{refused});
+    }
+    dialogs.AnswerQuestion(Button::Action);
+    EXPECT_TRUE(main.Close());
+    EXPECT_TRUE(roll.IsFolder());
 }
 
 TEST_F(SaveFailureTest, NoSaveWritesTheRollWhileALoadFillsTheList) {
