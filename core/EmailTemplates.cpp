@@ -2,18 +2,18 @@
 
 #include "platform/Streams.h"
 
-std::string LoadEmailTemplate(const FolderItem& dataFolder, std::string_view name) {
+EmailTemplate LoadEmailTemplate(const FolderItem& dataFolder, std::string_view name) {
     const FolderItem file = dataFolder.Child(name);
     if (!file.Exists())
         return {};
     auto in = TextInputStream::Open(file);
     if (!in)
-        return {};
+        return {{}, FolderItem::LastReadError()};
     // The editor writes UTF-8, and the stream hands over the bytes unchanged,
     // so the text reads back exactly as it was saved.
-    std::string text = in->ReadAll();
+    EmailTemplate loaded{in->ReadAll(), in->ErrorText()};
     in->Close();
-    return text;
+    return loaded;
 }
 
 std::optional<std::string> SaveEmailTemplate(const FolderItem& dataFolder, std::string_view name,

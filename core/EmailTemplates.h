@@ -17,9 +17,14 @@ inline constexpr std::string_view kPaymentTemplate = "PaymentRecText";
 inline constexpr std::array<std::string_view, 3> kEmailTemplates = {
     kRenewalTemplate, kWelcomeTemplate, kPaymentTemplate};
 
-// The template's text as stored, byte for byte; empty when the file is
-// missing or can't be read.
-std::string LoadEmailTemplate(const FolderItem& dataFolder, std::string_view name);
+struct EmailTemplate {
+    // As stored, byte for byte; empty when the file is missing or can't be read.
+    std::string text;
+    // The system's reason when the file is there but could not be read.
+    std::string readError;
+};
+
+EmailTemplate LoadEmailTemplate(const FolderItem& dataFolder, std::string_view name);
 
 // Replaces the template's file with the text, as it stands, in one step: the
 // old file stays whole unless the new one is complete. Nothing on success,

@@ -39,22 +39,36 @@ TextArea& EmailEditWindow::areaFor(std::string_view templateName) {
 }
 
 void EmailEditWindow::Event_Open() {
-    for (std::string_view name : kEmailTemplates)
-        areaFor(name).SetText(LoadEmailTemplate(Globals::gProgramDataFolder, name));
+    for (std::string_view name : kEmailTemplates) {
+        const EmailTemplate loaded = LoadEmailTemplate(Globals::gProgramDataFolder, name);
+        areaFor(name).SetText(loaded.text);
+        if (loaded.readError.empty())
+            continue;
+        unreadTemplates_.insert(name);
+        MsgBox("The e-mail text \"" + Globals::gProgramDataFolder.Child(name).Path().string() +
+               "\" could not be read: " + loaded.readError +
+               ". Its tab starts empty, and Save leaves the file as it is unless you type into "
+               "that tab.");
+    }
     // Filling the areas marked them changed; nothing is, yet.
     emailTextChanged = false;
 }
 
-void EmailEditWindow::MembWelcomeFld_TextChange() {
+void EmailEditWindow::typedInto(std::string_view templateName) {
     emailTextChanged = true;
+    unreadTemplates_.erase(templateName);
+}
+
+void EmailEditWindow::MembWelcomeFld_TextChange() {
+    typedInto(kWelcomeTemplate);
 }
 
 void EmailEditWindow::membDueFld_TextChange() {
-    emailTextChanged = true;
+    typedInto(kRenewalTemplate);
 }
 
 void EmailEditWindow::paymentRecFld_TextChange() {
-    emailTextChanged = true;
+    typedInto(kPaymentTemplate);
 }
 
 void EmailEditWindow::PushButton1_Action() {
@@ -64,6 +78,8 @@ void EmailEditWindow::PushButton1_Action() {
 bool EmailEditWindow::saveTemplates() {
     bool saved = true;
     for (std::string_view name : kEmailTemplates) {
+        if (unreadTemplates_.contains(name))
+            continue;
         if (auto failure =
                 SaveEmailTemplate(Globals::gProgramDataFolder, name, areaFor(name).Text())) {
             ReportWriteFailure(Globals::gProgramDataFolder.Child(name), *failure);

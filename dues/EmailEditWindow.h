@@ -5,6 +5,7 @@
 #include "platform/TextArea.h"
 #include "platform/Window.h"
 
+#include <set>
 #include <string_view>
 
 // The editor of the three texts the member e-mails end with.
@@ -36,7 +37,14 @@ protected:
 
 private:
     TextArea& areaFor(std::string_view templateName);
+    // A tab typed into is saved even over a file that could not be read.
+    void typedInto(std::string_view templateName);
     // Writes the three files. A file that can't be written is reported and
     // keeps the texts marked as changed; false then.
     bool saveTemplates();
+
+    // The templates whose files could not be read at open and whose tabs
+    // nobody has typed into: their empty areas are not their texts, so Save
+    // leaves those files alone.
+    std::set<std::string_view> unreadTemplates_;
 };

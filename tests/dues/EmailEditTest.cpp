@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <csignal>
+#include <filesystem>
 
 namespace {
 
@@ -55,6 +56,31 @@ TEST_F(EmailEditTest, SaveWritesEachTextAsItsWordsAFailureIsToldAndAQuitStillKee
     EXPECT_TRUE(QTest::qWaitFor([] { return EmailEditWindow::existing() == nullptr; }, 2000));
     EXPECT_TRUE(dialogs.asked().empty());
     EXPECT_EQ(data.read("membDueText"), "Renew, please.");
+}
+
+TEST_F(EmailEditTest, ATextThatCantBeReadIsToldAndSavedOverOnlyOnceItsTabIsTypedInto) {
+    // Reading the pipe must not wait, and its empty area is not its text.
+    data.makePipe("membDueText");
+    const FolderItem renewal = data.dataFolder().Child("membDueText");
+    startUp(app);
+    dialogs.clear();
+    EmailEditWindow& editor = EmailEditWindow::instance();
+    editor.Show();
+    EXPECT_EQ(dialogs.messages(),
+              std::vector{"The e-mail text \"" + renewal.Path().string() +
+                          "\" could not be read: Is a named pipe, not a file. Its tab starts "
+                          "empty, and Save leaves the file as it is unless you type into that "
+                          "tab."});
+
+    editor.MembWelcomeFld.SetText("Welcome!");
+    editor.PushButton1.Push();
+    EXPECT_EQ(data.read("membWelcomeText"), "Welcome!");
+    EXPECT_TRUE(std::filesystem::is_fifo(renewal.Path()));
+    EXPECT_FALSE(editor.emailTextChanged);
+
+    editor.membDueFld.SetText("Please renew.");
+    editor.PushButton1.Push();
+    EXPECT_EQ(data.read("membDueText"), "Please renew.");
 }
 
 }  // namespace
