@@ -1,5 +1,6 @@
 #include "exchange/CustomImportWindow.h"
 
+#include "core/MemberFile.h"
 #include "platform/Dialogs.h"
 #include "platform/FocusOrder.h"
 #include "platform/Listbox.h"
@@ -59,10 +60,17 @@ void CustomImportWindow::PushButton1_Action() {
     const std::optional<FolderItem> chosen = GetOpenFile({"Select a data file", "TEXT;CSV"});
     if (!chosen)
         return;
-    auto in = chosen->OpenAsTextFile();
-    if (!in)
+    // The file's lines become rows of the roll, so it is held to the roll's bounds.
+    auto in = TextInputStream::Open(*chosen, MemberFile::kLargestFile);
+    const std::string fileText = in ? in->ReadAll() : std::string();
+    std::string failure = in ? in->ErrorText() : FolderItem::LastReadError();
+    if (failure.empty() && importLineCount(fileText) > MemberFile::kMostRows)
+        failure = MemberFile::TooManyRows(in->Size());
+    if (!failure.empty()) {
+        // Nothing has changed; the window stays for another file.
+        MsgBox("The file \"" + chosen->Path().string() + "\" could not be read: " + failure + ".");
         return;
-    const std::string fileText = in->ReadAll();
+    }
     in->Close();
 
     // The event loop's turns only paint, so no click, close or quit reaches
@@ -77,6 +85,13 @@ void CustomImportWindow::PushButton1_Action() {
     Globals::saveRoll(main.memberList);
 
     Close();
+}
+
+size_t CustomImportWindow::importLineCount(std::string_view fileText) {
+    size_t count = 0;
+    for (ImportLines lines(fileText); !lines.AtEnd(); lines.ReadLine())
+        ++count;
+    return count;
 }
 
 MappingTexts CustomImportWindow::mappingTexts() const {

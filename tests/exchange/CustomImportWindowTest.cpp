@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -57,6 +59,39 @@ TEST_F(CustomImportWindowTest, ShowsTheWholeRollFirstAndAppendsTheMembersMappedA
                            memberLine({"Ren\xE9", "Zo\xEB"}));
     EXPECT_EQ(CustomImportWindow::existing(), nullptr);
     EXPECT_FALSE(Globals::gSearchOn);
+}
+
+TEST_F(CustomImportWindowTest, AFileThatCantBeReadIsToldWithWhyAndTheWindowStaysForAnother) {
+    namespace fs = std::filesystem;
+    mainWindow& main = open();
+    const fs::path file = data.dataFolder().Child("members.csv").Path();
+    const uintmax_t oversized = MemberFile::kLargestFile + 1;
+    const struct {
+        const char* kind;
+        std::function<void()> make;
+        std::string reason;
+    } files[] = {
+        {"missing", [] {}, "No such file or directory."},
+        {"folder", [&] { fs::create_directory(file); }, "Is a directory."},
+        {"named pipe", [&] { data.makePipe("members.csv"); }, "Is a named pipe, not a file."},
+        {"too large", [&] { data.writeSparse("members.csv", oversized); },
+         "it is " + std::to_string(oversized) + " bytes, more than"},
+    };
+    for (const auto& c : files) {
+        SCOPED_TRACE(c.kind);
+        c.make();
+        dialogs.clear();
+        dialogs.AnswerOpenFile(FolderItem(file));
+        CustomImportWindow::instance().PushButton1.Push();
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages()[0].find("The file \"" + file.string() +
+                                             "\" could not be read: " + c.reason),
+                  0u);
+        EXPECT_NE(CustomImportWindow::existing(), nullptr);
+        EXPECT_EQ(main.memberList.ListCount(), 2);
+        EXPECT_EQ(data.read("rkMemberList"), stored);
+        fs::remove(file);
+    }
 }
 
 TEST_F(CustomImportWindowTest, NothingCutsIntoARunningImportAndAQuitWaitsForItsSave) {
