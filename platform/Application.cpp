@@ -54,25 +54,27 @@ extern "C" void onQuitNotTakenUp(int) {
 // loop runs waits in the socket, and one during or after a quit is absorbed.
 bool catchQuitSignals() {
     static const bool caught = [] {
-        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalSockets) !=
-            0) {
+        const bool paired = ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0,
+                                         signalSockets) == 0;
+        if (!paired)
             std::perror("Rollkeep: no socket pair for signals");
-            return false;
-        }
-        struct sigaction action = {};
-        action.sa_handler = onQuitSignal;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
         sigset_t quitSet;
         sigemptyset(&quitSet);
         for (const int signal : kQuitSignals) {
-            sigaction(signal, &action, nullptr);
+            struct sigaction action = {};
+            action.sa_handler = onQuitSignal;
+            sigemptyset(&action.sa_mask);
+            action.sa_flags = SA_RESTART;
+            if (paired)
+                sigaction(signal, &action, nullptr);
             sigaddset(&quitSet, signal);
         }
         // Our launcher held them back while the toolkit loaded; one sent
-        // meanwhile arrives now, into the socket.
+        // meanwhile arrives now, into the socket. Let go of them even without
+        // the socket, or neither the program nor anything it starts (the mail
+        // program) could ever be ended by them.
         pthread_sigmask(SIG_UNBLOCK, &quitSet, nullptr);
-        return true;
+        return paired;
     }();
     return caught;
 }
