@@ -91,25 +91,25 @@ bool EmailEditWindow::saveTemplates() {
     return saved;
 }
 
-bool EmailEditWindow::Event_CancelClose(bool appQuitting) {
+bool EmailEditWindow::Event_CancelClose(bool) {
     if (!emailTextChanged)
         return false;
-    // Nobody is there to answer: the texts are kept, as the roll is.
-    if (appQuitting && Application::QuitIsUnattended()) {
+    const bool saveAnswered =
+        !Application::QuitIsUnattended() &&
+        AskQuestion(MessageDialog::CautionIcon, "Do you want to save changes tbefore closing?",
+                    "If you don't save, your changes will be lost. ", "Save", "Don't Save");
+    // Nobody is there to answer, or a quit nobody can answer ended the
+    // question: the texts are kept, as the roll is.
+    if (Application::QuitIsUnattended()) {
         saveTemplates();
         return false;
     }
-
-    // The other answer throws the changes away, and says so.
-    if (AskQuestion(MessageDialog::CautionIcon, "Do you want to save changes tbefore closing?",
-                    "If you don't save, your changes will be lost. ", "Save", "Don't Save")) {
-        // Texts that could not be written stay open in the editor, and a
-        // quit waits for them.
+    // Texts that could not be written stay open in the editor, and a quit
+    // waits for them.
+    if (saveAnswered)
         return !saveTemplates();
-    }
-    // Closing with the flag cleared asks nothing again. Refusing the request
-    // that brought us here stops a quit: the program goes on without the editor.
+    // "Don't Save": the changes go with the window, and a quit that asked
+    // goes on, as the question's explanation promises.
     emailTextChanged = false;
-    Close();
-    return true;
+    return false;
 }

@@ -9,6 +9,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QMainWindow>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
@@ -79,6 +82,11 @@ bool catchQuitSignals() {
     return caught;
 }
 
+// How often a quit that waits for a modal loop to end looks again, and how
+// long a quit nobody can answer waits at most before it ends every loop.
+constexpr int kQuitRetryMilliseconds = 50;
+constexpr qint64 kLongestUnattendedWaitMilliseconds = 3000;
+
 // A second start asks for the program's windows: every one that is up comes
 // to the front, the newest on top and active.
 void bringWindowsForward() {
@@ -104,11 +112,22 @@ struct Application::Private {
     std::unique_ptr<SingleInstance> instance;
     std::unique_ptr<QSocketNotifier> signalNotifier;
     bool quitting = false;
+    // Set while a quit nobody can answer runs or waits to run.
     bool unattended = false;
+    QTimer quitRetry;
+    QElapsedTimer unattendedWait;
+    // The quit ended every event loop, so it closes the windows once Run's
+    // loop has returned.
+    bool loopsEnded = false;
     // Run() got past the checks that may refuse the start.
     bool opened = false;
 
     void quit(bool unattendedQuit);
+    // A quit asked for inside a modal loop waits until the handler that
+    // opened it is done; meanwhile it ends what it can of the loop.
+    void waitForModalLoops(bool unattendedQuit);
+    void becomeUnattended();
+    void endQuit();
     void listenForQuitSignals();
     void stopListeningForQuitSignals();
 };
@@ -170,6 +189,11 @@ Application::Application(int& argc, char** argv) : d(std::make_unique<Private>()
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, d->context.get(),
                      [this] { d->quit(true); });
 
+    d->quitRetry.setSingleShot(true);
+    d->quitRetry.setInterval(kQuitRetryMilliseconds);
+    QObject::connect(&d->quitRetry, &QTimer::timeout, d->context.get(),
+                     [this] { d->quit(d->unattended); });
+
     d->listenForQuitSignals();
 }
 
@@ -218,7 +242,14 @@ int Application::Run() {
 
     d->opened = true;
     Event_Open();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (d->loopsEnded) {
+        d->loopsEnded = false;
+        d->quit(true);
+        // Windows closed now go now, as those closed inside the loop did.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return status;
 }
 
 void Application::Quit() {
@@ -226,7 +257,7 @@ void Application::Quit() {
 }
 
 bool Application::IsUnattendedQuit() const {
-    return d->quitting && d->unattended;
+    return d->unattended;
 }
 
 bool Application::QuitIsUnattended() {
@@ -235,13 +266,10 @@ bool Application::QuitIsUnattended() {
 }
 
 void Application::Private::quit(bool unattendedQuit) {
-    // Inside a modal dialog, the handler that opened it still runs below it
-    // and would find its window gone. End the dialog as if cancelled and quit
-    // once that handler is done and only the main loop runs.
+    // Inside a modal loop, the handler that opened it still runs below it
+    // and would find its window gone.
     if (QThread::currentThread()->loopLevel() > 1) {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-        QTimer::singleShot(50, context.get(), [this, unattendedQuit] { quit(unattendedQuit); });
+        waitForModalLoops(unattendedQuit);
         return;
     }
     // A window asking whether to save may run an event loop, in which a
@@ -249,7 +277,8 @@ void Application::Private::quit(bool unattendedQuit) {
     if (quitting)
         return;
     quitting = true;
-    unattended = unattendedQuit;
+    if (unattendedQuit)
+        becomeUnattended();
     // Newest first: a window opened from another goes before it, so one that
     // keeps the quit from happening (a question about unsaved changes,
     // answered so) leaves the windows it was opened from as they were.
@@ -261,12 +290,55 @@ void Application::Private::quit(bool unattendedQuit) {
         if (std::ranges::find(stillOpen, window) == stillOpen.end())
             continue;
         if (!window->Close(true)) {
-            quitting = unattended = false;
+            endQuit();
             return;
         }
     }
-    quitting = unattended = false;
+    endQuit();
     QCoreApplication::quit();
+}
+
+void Application::Private::waitForModalLoops(bool unattendedQuit) {
+    // From now on every window knows that nobody answers: a question ended
+    // below is taken as such a quit takes it, not as the user's "no".
+    if (unattendedQuit)
+        becomeUnattended();
+    // Menus and drop-downs first: one may be open over a modal dialog.
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    } else if (QWidget* modal = QApplication::activeModalWidget()) {
+        const std::vector<Window*> windows = Window::OpenWindows();
+        const auto window = std::ranges::find(windows, modal, &Window::frame);
+        // A dialog ends as if cancelled, even one that ignores a close
+        // because none of its buttons means "cancel".
+        if (window != windows.end())
+            (*window)->Close(true);
+        else if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
+    // Whatever still holds a loop that nothing closes, a quit nobody can
+    // answer doesn't wait for it for ever: every loop ends, each handler
+    // returns, and the windows close after the last.
+    if (unattended && unattendedWait.hasExpired(kLongestUnattendedWaitMilliseconds)) {
+        loopsEnded = true;
+        QCoreApplication::exit(0);
+        return;
+    }
+    quitRetry.start();
+}
+
+void Application::Private::becomeUnattended() {
+    if (unattended)
+        return;
+    unattended = true;
+    unattendedWait.start();
+}
+
+void Application::Private::endQuit() {
+    quitting = unattended = false;
+    quitRetry.stop();
 }
 
 FolderItem Application::ExecutableFile() {

@@ -22,11 +22,17 @@ public:
     // Closes every window as a quit does, newest first (each may refuse,
     // which stops the quit), then ends the event loop. SIGTERM, SIGINT and the end of the
     // desktop session quit the same way, but unattended.
+    //
+    // Asked for while a handler waits in a modal loop (a question, a modal
+    // window, a drop-down menu), the quit ends that loop as if cancelled and
+    // closes the windows once the handler is done. An unattended quit waits
+    // a few seconds at most: then it ends every loop, whatever holds it.
     void Quit();
 
-    // True while a quit runs that nobody is there to answer: one started by a
-    // signal or by the end of the desktop session. Windows then close without
-    // asking, and whatever they can't save is told on standard error.
+    // True while a quit that nobody is there to answer runs or waits to run:
+    // one started by a signal or by the end of the desktop session. Windows
+    // then close without asking, a question it ended was answered by nobody,
+    // and whatever can't be saved is told on standard error.
     bool IsUnattendedQuit() const;
     // The same for the running program; false when none runs.
     static bool QuitIsUnattended();

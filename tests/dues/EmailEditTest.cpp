@@ -1,5 +1,6 @@
 // The e-mail template editor: what it loads, what "Save" writes, a failed
-// write told, and changes kept through a quit nobody can answer.
+// write told, the question about unsaved changes on closing, and changes kept
+// through a quit nobody can answer.
 
 #include "tests/support/ProgramTest.h"
 
@@ -81,6 +82,53 @@ TEST_F(EmailEditTest, ATextThatCantBeReadIsToldAndSavedOverOnlyOnceItsTabIsTyped
     editor.membDueFld.SetText("Please renew.");
     editor.PushButton1.Push();
     EXPECT_EQ(data.read("membDueText"), "Please renew.");
+}
+
+TEST_F(EmailEditTest, ClosingAsksToSaveAndOnlyAFailedSaveKeepsTheEditorAndAQuitWaiting) {
+    data.write("membDueText", "Stored.");
+    startUp(app);
+    auto prompt = ScriptedDialogs::Question(MessageDialog::CautionIcon,
+                                            "Do you want to save changes tbefore closing?", "Save",
+                                            "If you don't save, your changes will be lost. ");
+    prompt.cancelCaption = "Don't Save";
+    const auto editWith = [](const std::string& text) {
+        EmailEditWindow& editor = EmailEditWindow::instance();
+        editor.membDueFld.SetText(text);
+        return &editor;
+    };
+
+    dialogs.AnswerQuestion(MessageDialog::Button::Action);
+    EXPECT_TRUE(editWith("Saved.")->Close());
+    EXPECT_EQ(dialogs.questions(), std::vector{prompt});
+    EXPECT_EQ(data.read("membDueText"), "Saved.");
+    EXPECT_EQ(EmailEditWindow::existing(), nullptr);
+
+    dialogs.AnswerQuestion(MessageDialog::Button::Cancel);
+    EXPECT_TRUE(editWith("Dropped.")->Close());
+    EXPECT_EQ(data.read("membDueText"), "Saved.");
+    EXPECT_EQ(EmailEditWindow::existing(), nullptr);
+
+    // Saving on a quit fails: told, and the texts stay open with the roll.
+    const FolderItem renewal = data.dataFolder().Child("membDueText");
+    ASSERT_TRUE(renewal.Delete() && renewal.CreateAsFolder());
+    EmailEditWindow* editor = editWith("Kept.");
+    dialogs.clear();
+    dialogs.AnswerQuestion(MessageDialog::Button::Action);
+    app.Quit();
+    EXPECT_EQ(dialogs.messages(), std::vector{"The file \"" + renewal.Path().string() +
+                                              "\" could not be saved: Is a directory."});
+    EXPECT_EQ(EmailEditWindow::existing(), editor);
+    EXPECT_EQ(editor->membDueFld.Text(), "Kept.");
+    ASSERT_NE(mainWindow::existing(), nullptr);
+
+    // "Don't Save" then: the changes go, and the quit that asked goes on.
+    mainWindow::existing()->memberList.AddRow("Young");
+    dialogs.AnswerQuestion(MessageDialog::Button::Cancel);
+    app.Quit();
+    EXPECT_TRUE(Window::OpenWindows().empty());
+    EXPECT_TRUE(renewal.IsFolder());
+    EXPECT_NE(data.read("rkMemberList").find("Young@@@"), std::string::npos);
+    EXPECT_EQ(dialogs.unusedAnswers(), 0u);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QThread>
@@ -129,6 +130,27 @@ TEST_F(ApplicationTest, AQuitDuringAModalQuestionWaitsForTheHandlerThatAsked) {
     };
     EXPECT_EQ(app.Run(), 0);
     SetDialogDriver(std::move(scripted));
+    EXPECT_TRUE(handlerFinished);
+    EXPECT_EQ(OlderWindow::closes, 1);
+    EXPECT_TRUE(Window::OpenWindows().empty());
+}
+
+// Nothing ends this loop but the quit itself, which waits a few seconds for
+// it and then ends every loop; the windows close once the handler is done.
+TEST_F(ApplicationTest, ASignalEndsEvenALoopThatNothingElseEnds) {
+    bool handlerFinished = false;
+    app.onOpen = [&] {
+        Window::Instance<OlderWindow>();
+        later(0, [&] {
+            later(100, [] { ::raise(SIGTERM); });
+            QEventLoop loop;
+            loop.exec();
+            EXPECT_TRUE(Application::QuitIsUnattended());
+            EXPECT_EQ(OlderWindow::closes, 0);
+            handlerFinished = true;
+        });
+    };
+    EXPECT_EQ(app.Run(), 0);
     EXPECT_TRUE(handlerFinished);
     EXPECT_EQ(OlderWindow::closes, 1);
     EXPECT_TRUE(Window::OpenWindows().empty());

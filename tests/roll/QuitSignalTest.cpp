@@ -1,7 +1,8 @@
 // The real program, sent SIGTERM at many moments of its start-up and of its
 // paid/due pass's save, from the first instant on and again while it quits:
 // it ends cleanly, and the stored roll is then the old one or the new one,
-// whole.
+// whole. Sent it while a question or a menu waits for the user, it still
+// ends, and keeps what the user typed.
 
 #include "tests/support/ProgramProcessTest.h"
 
@@ -162,6 +163,39 @@ TEST_F(QuitSignalTest, SignalsFromTheFirstInstantOnAndDuringTheQuitEndItWithStat
             handle.send(SIGTERM);
         while (!program.waitForFinished(1) && flooding.elapsed() < 10000);
         checkEnded(program, oldRoll);
+    }
+}
+
+TEST_F(QuitSignalTest, AQuestionOrMenuLeftOpenHoldsOffASignalOnlyBriefly) {
+    const struct {
+        const char* step;
+        std::string renewalText;
+    } cases[] = {
+        {"findMembers", ""},
+        // Closing the editor asked about its changes; nobody answers, and
+        // they are kept.
+        {"templatePrompt", "Renew by June."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.step);
+        std::ofstream(dataFile("rkMemberList").toStdString(), std::ios::binary)
+            << "Adams@@@Ann@@@6000001@@@@@@@@@@@@@@@@@@@@@@@@2020-01-01@@@Individual@@@@@@Paid@@@"
+               "2027-01-01@@@2026@@@@@@Active@@@\n";
+        QProcess& program = startProgram(DRIVEN_PROGRAM, {c.step});
+        QByteArray said;
+        while (!said.contains("ready") && program.waitForReadyRead(20000))
+            said += program.readAllStandardOutput();
+        ASSERT_TRUE(said.contains("ready")) << program.readAllStandardError().toStdString();
+        // Gone, so that only the quit's own save brings it back.
+        const std::string roll = read("rkMemberList");
+        ASSERT_TRUE(QFile::remove(dataFile("rkMemberList")));
+
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        ASSERT_TRUE(program.waitForFinished(5000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 0);
+        EXPECT_EQ(read("rkMemberList"), roll);
+        EXPECT_EQ(read("membDueText"), c.renewalText);
     }
 }
 

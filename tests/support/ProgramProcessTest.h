@@ -24,6 +24,11 @@ protected:
     }
     // Starts a copy; runtime names the folder that stands for XDG_RUNTIME_DIR.
     QProcess& start(const char* runtime = "runtime") {
+        return startProgram(ROLLKEEP_PROGRAM, {}, runtime);
+    }
+    // Starts another program made of the program's parts, the same way.
+    QProcess& startProgram(const QString& program, const QStringList& arguments,
+                           const char* runtime = "runtime") {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("XDG_DATA_HOME", home.filePath("data"));
@@ -31,7 +36,7 @@ protected:
         environment.insert("TMPDIR", home.filePath("tmp"));
         auto& copy = copies.emplace_back(std::make_unique<QProcess>());
         copy->setProcessEnvironment(environment);
-        copy->start(ROLLKEEP_PROGRAM, {});
+        copy->start(program, arguments);
         EXPECT_TRUE(copy->waitForStarted());
         return *copy;
     }
