@@ -121,6 +121,7 @@ struct Application::Private {
     bool loopsEnded = false;
     // Run() got past the checks that may refuse the start.
     bool opened = false;
+    MenuBar* menuBar = nullptr;
 
     void quit(bool unattendedQuit);
     // A quit asked for inside a modal loop waits until the handler that
@@ -258,6 +259,14 @@ void Application::Quit() {
 
 bool Application::IsUnattendedQuit() const {
     return d->unattended;
+}
+
+void Application::SetMenuBar(MenuBar& menuBar) {
+    d->menuBar = &menuBar;
+}
+
+MenuBar* Application::ProgramMenuBar() const {
+    return d->menuBar;
 }
 
 bool Application::QuitIsUnattended() {

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class MenuBar;
 class QApplication;
 
 // The application object: makes the toolkit's application, starts the program
@@ -36,6 +37,13 @@ public:
     bool IsUnattendedQuit() const;
     // The same for the running program; false when none runs.
     static bool QuitIsUnattended();
+
+    // The application's menu bar. Its keys work in every window of the
+    // program, also in those that don't show it; each command acts in the
+    // window it was given in (see MenuBar). Set before the first window
+    // opens; the bar must outlive the application.
+    void SetMenuBar(MenuBar& menuBar);
+    MenuBar* ProgramMenuBar() const;
 
     // The running program's executable file.
     static FolderItem ExecutableFile();

@@ -5,7 +5,9 @@
 class Window;
 
 // A menu bar: its children are the menus, left to right, and theirs the items.
-// One bar may serve several windows (Window::SetMenuBar); each shows it.
+// One bar may serve several windows (Window::SetMenuBar); each shows it. The
+// application's bar (Application::SetMenuBar) also serves, by its keys alone,
+// every window that shows none.
 //
 // Choosing an item in a window runs, in this order, the first that applies:
 // the standard editing of the window's focused text control for the items

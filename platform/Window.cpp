@@ -1,7 +1,9 @@
 #include "platform/Window.h"
 
+#include "platform/Application.h"
 #include "platform/Control.h"
 #include "platform/GroupBox.h"
+#include "platform/MenuBarKeys.h"
 #include "platform/MenuBarView.h"
 #include "platform/QtText.h"
 #include "platform/TabPanel.h"
@@ -72,6 +74,11 @@ void Window::open(std::type_index type) {
     open_ = true;
     registry()[type] = this;
     openOrder().push_back(this);
+    // The program has one menu bar, which serves every window, shown in it
+    // or not: a window without one of its own takes its keys.
+    if (const Application* application = Application::Current())
+        if (MenuBar* bar = application->ProgramMenuBar(); bar && !frame_->menuWidget())
+            TakeMenuBarKeys(*bar, *this);
     // Registered first: the window's own Event_Open may reach it through
     // Instance<W>().
     Event_Open();

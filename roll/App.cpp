@@ -4,6 +4,11 @@
 #include "roll/MainMenuBar.h"
 #include "roll/mainWindow.h"
 
+App::App(int& argc, char** argv) : Application(argc, argv) {
+    // Set as the program starts, before any window: one menu bar serves them all.
+    SetMenuBar(MainMenuBar::instance());
+}
+
 void App::Event_Activate() {
     if (Globals::gAppOpening)
         return;

@@ -5,7 +5,7 @@
 // The application object.
 class App : public Application {
 public:
-    using Application::Application;
+    App(int& argc, char** argv);
 
     void Event_Open() override;
     void Event_Activate() override;

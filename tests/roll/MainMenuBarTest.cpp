@@ -1,5 +1,6 @@
-// The main window's menu bar: the commands its items and shortcuts reach, and
-// that Save Data writes nothing while filtered.
+// The main window's menu bar: the commands its items and shortcuts reach,
+// that Save Data writes nothing while filtered, and its keys in the program's
+// other windows.
 
 #include "core/Column.h"
 #include "dues/EmailEditWindow.h"
@@ -14,6 +15,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextEdit>
 #include <QTest>
 #include <functional>
 
@@ -35,12 +37,12 @@ protected:
         EXPECT_TRUE(action->isEnabled()) << item;
         action->trigger();
     }
-    // A key with Ctrl, pressed in the main window, which comes to the front.
-    static void press(mainWindow& main, Qt::Key key) {
-        main.frame()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.frame()));
-        QWidget* focus = main.frame()->focusWidget();
-        QTest::keyClick(focus ? focus : main.frame(), key, Qt::ControlModifier);
+    // A key with Ctrl, pressed in a window, which comes to the front.
+    static void press(Window& window, Qt::Key key) {
+        window.frame()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.frame()));
+        QWidget* focus = window.frame()->focusWidget();
+        QTest::keyClick(focus ? focus : window.frame(), key, Qt::ControlModifier);
     }
 };
 
@@ -107,6 +109,25 @@ TEST_F(MainMenuBarTest, SaveDataWritesNothingWhileFilteredUntilShowAllBringsBack
     choose(main, "FileMenu", "FileQuit");
     EXPECT_EQ(mainWindow::existing(), nullptr);
     EXPECT_EQ(data.read("rkMemberList"), saved + memberLine({"Young"}));
+}
+
+// The program's one bar serves every window: in the template editor, the
+// main window's own commands do nothing, and Quit quits.
+TEST_F(MainMenuBarTest, InAnotherWindowTheBarsKeysQuitButLeaveTheMainWindowsCommandsAlone) {
+    mainWindow& main = openWithFourMembers();
+    main.memberList.SetCell(0, +Column::FirstName, "Unsaved");
+    EmailEditWindow& editor = EmailEditWindow::instance();
+    editor.Show();
+    editor.membDueFld.textEdit()->setFocus();
+    press(editor, Qt::Key_S);
+    press(editor, Qt::Key_F);
+    EXPECT_EQ(data.read("rkMemberList"), storedRoll);
+    EXPECT_FALSE(Globals::gSearchOn);
+    ASSERT_NE(EmailEditWindow::existing(), nullptr);
+
+    press(editor, Qt::Key_Q);
+    EXPECT_TRUE(Window::OpenWindows().empty());
+    EXPECT_NE(data.read("rkMemberList").find("Adams@@@Unsaved@@@"), std::string::npos);
 }
 
 }  // namespace
