@@ -119,13 +119,15 @@ FolderItem storedRoll(const FolderItem& folder, std::string_view fileName) {
 
 // The cell as it can be stored; see AppendLine.
 void appendStorable(std::string& line, std::string_view cell) {
-    // One look at each byte: most cells hold no "@" and no line end at all.
-    bool plain = true;
+    // One look at each byte, with no early way out, so that the compiler
+    // looks at many at once: most cells hold no "@" and no line end at all.
+    bool lineEnd = false;
     bool hasAt = false;
     for (const char c : cell) {
-        plain = plain && c != '\r' && c != '\n';
-        hasAt = hasAt || c == '@';
+        lineEnd |= (c == '\r') | (c == '\n');
+        hasAt |= c == '@';
     }
+    bool plain = !lineEnd;
     if (plain && hasAt)
         plain = cell.find(kSeparator) == std::string_view::npos && cell.back() != '@';
     if (plain) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -27,42 +28,104 @@ int ImportFieldNumber(std::string_view mappingText) {
     return static_cast<int>(value);
 }
 
-MemberCells ImportedMember(std::string_view line, const MappingTexts& mappingTexts) {
-    MemberCells cells;
-    for (int mapping = 0; mapping < kImportMappingCount; ++mapping) {
-        const int field = ImportFieldNumber(mappingTexts[mapping]);
-        if (field != 0)
-            cells[+kImportColumns[mapping]] = NthField(line, kFieldSeparator, field);
+namespace {
+
+// The import file's fields go into the cells of one row at a time; each
+// field is looked for once, however many mapping rows name it.
+class MemberMapping {
+public:
+    explicit MemberMapping(const MappingTexts& mappingTexts) {
+        for (int mapping = 0; mapping < kImportMappingCount; ++mapping) {
+            fieldNumbers_[mapping] = ImportFieldNumber(mappingTexts[mapping]);
+            lastField_ = std::max(lastField_, fieldNumbers_[mapping]);
+        }
     }
-    return cells;
+
+    // The cells of the member the line gives, as views into the line.
+    const std::array<std::string_view, kColumnCount>& Cells(std::string_view line) {
+        splitFields(line);
+        for (int mapping = 0; mapping < kImportMappingCount; ++mapping) {
+            const int field = fieldNumbers_[mapping];
+            if (field == 0)
+                continue;
+            cells_[+kImportColumns[mapping]] =
+                field >= 1 && static_cast<size_t>(field) <= fields_.size()
+                    ? fields_[static_cast<size_t>(field) - 1]
+                    : std::string_view();
+        }
+        return cells_;
+    }
+
+private:
+    // The line's fields as far as the last one a mapping row names: a line
+    // with k commas has k + 1 fields, an empty line one empty field.
+    void splitFields(std::string_view line) {
+        fields_.clear();
+        size_t start = 0;
+        while (static_cast<int>(fields_.size()) < lastField_) {
+            const size_t comma = line.find(kFieldSeparator, start);
+            if (comma == std::string_view::npos) {
+                fields_.push_back(line.substr(start));
+                return;
+            }
+            fields_.push_back(line.substr(start, comma - start));
+            start = comma + kFieldSeparator.size();
+        }
+    }
+
+    std::array<int, kImportMappingCount> fieldNumbers_{};
+    int lastField_ = 0;
+    std::vector<std::string_view> fields_;
+    std::array<std::string_view, kColumnCount> cells_{};
+};
+
+}  // namespace
+
+MemberCells ImportedMember(std::string_view line, const MappingTexts& mappingTexts) {
+    MemberMapping mapping(mappingTexts);
+    const auto& cells = mapping.Cells(line);
+    MemberCells member;
+    std::copy(cells.begin(), cells.end(), member.begin());
+    return member;
 }
 
 void AppendImportedMembers(RowTable& rows, std::string_view fileText,
                            const MappingTexts& mappingTexts) {
+    // The texts are read once: the event loop's turns only paint, so nobody
+    // can change them while the rows are appended.
+    MemberMapping mapping(mappingTexts);
     ImportLines lines(fileText);
-    std::array<std::string_view, kColumnCount> cellViews;
     do {
-        const MemberCells cells = ImportedMember(lines.ReadLine(), mappingTexts);
-        std::copy(cells.begin(), cells.end(), cellViews.begin());
-        rows.AddRow(cellViews);
+        rows.AddRow(mapping.Cells(lines.ReadLine()));
         EventLoop::Turn();
     } while (!lines.AtEnd());
 }
 
-ImportLines::ImportLines(std::string_view text) : rest_(text) {
-    if (rest_.starts_with(kByteOrderMark))
-        rest_.remove_prefix(kByteOrderMark.size());
+ImportLines::ImportLines(std::string_view text) : text_(text) {
+    if (text_.starts_with(kByteOrderMark))
+        text_.remove_prefix(kByteOrderMark.size());
+    nextLineFeed_ = text_.find('\n');
+    nextReturn_ = text_.find('\r');
+}
+
+size_t ImportLines::next(char lineEnd, size_t& found) {
+    // An end found ahead is kept until the reading has passed it, so each
+    // byte is searched once for either end: a file of CR lines isn't
+    // searched to its end for an LF at every line.
+    if (found != std::string_view::npos && found < at_)
+        found = text_.find(lineEnd, at_);
+    return found;
 }
 
 std::string_view ImportLines::ReadLine() {
-    const size_t end = rest_.find_first_of("\r\n");
+    const size_t end = std::min(next('\n', nextLineFeed_), next('\r', nextReturn_));
     if (end == std::string_view::npos) {
-        const std::string_view line = rest_;
-        rest_ = {};
+        const std::string_view line = text_.substr(at_);
+        at_ = text_.size();
         return line;
     }
-    const std::string_view line = rest_.substr(0, end);
-    const bool crlf = rest_[end] == '\r' && rest_.substr(end + 1).starts_with('\n');
-    rest_.remove_prefix(end + (crlf ? 2 : 1));
+    const std::string_view line = text_.substr(at_, end - at_);
+    const bool crlf = text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n';
+    at_ = end + (crlf ? 2 : 1);
     return line;
 }

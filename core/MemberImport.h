@@ -3,6 +3,7 @@
 #include "core/Column.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -51,8 +52,15 @@ public:
     std::string_view ReadLine();
     // True once nothing remains to be read; a line end at the very end of
     // the file starts no further line.
-    bool AtEnd() const { return rest_.empty(); }
+    bool AtEnd() const { return at_ == text_.size(); }
 
 private:
-    std::string_view rest_;
+    // The next lineEnd at or after the read position, kept in found.
+    size_t next(char lineEnd, size_t& found);
+
+    std::string_view text_;
+    size_t at_ = 0;
+    // Where each line end was last found.
+    size_t nextLineFeed_;
+    size_t nextReturn_;
 };
