@@ -17,8 +17,7 @@ namespace {
 // every later event a little slower and the program a little bigger.
 class EventWatch : public QObject {
 public:
-    EventWatch(QObject* parent, std::function<void(QObject*, QEvent*)> watch)
-        : QObject(parent), watch_(std::move(watch)) {}
+    explicit EventWatch(std::function<void(QObject*, QEvent*)> watch) : watch_(std::move(watch)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -36,8 +35,11 @@ MenuBarView::MenuBarView(MenuBar& bar, Window& window) : bar_(bar), window_(wind
     setObjectName(toQString(bar.Name));
     for (int i = 0; i < bar.Count(); ++i)
         addMenu(bar.Item(i));
-    qApp->installEventFilter(new EventWatch(
-        this, [this](QObject* watched, QEvent* event) { beforeShortcut(watched, event); }));
+    // Ours, not the bar's child: it goes before the bar starts coming apart,
+    // while the events of its teardown would still reach it.
+    watch_ = std::make_unique<EventWatch>(
+        [this](QObject* watched, QEvent* event) { beforeShortcut(watched, event); });
+    qApp->installEventFilter(watch_.get());
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (now == this && old && old->window() == this->window())
             focusBeforeBar_ = old;

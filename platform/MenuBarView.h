@@ -9,6 +9,7 @@
 #include <QList>
 #include <QMenuBar>
 #include <QPointer>
+#include <memory>
 #include <vector>
 
 class MenuBar;
@@ -45,4 +46,6 @@ private:
     Window& window_;
     QList<QKeySequence> shortcuts_;
     QPointer<QWidget> focusBeforeBar_;
+    // Sees the program's events for beforeShortcut.
+    std::unique_ptr<QObject> watch_;
 };
