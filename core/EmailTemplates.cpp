@@ -1,12 +1,13 @@
 #include "core/EmailTemplates.h"
 
+#include "core/MemberFile.h"
 #include "platform/Streams.h"
 
 EmailTemplate LoadEmailTemplate(const FolderItem& dataFolder, std::string_view name) {
     const FolderItem file = dataFolder.Child(name);
     if (!file.Exists())
         return {};
-    auto in = TextInputStream::Open(file);
+    auto in = TextInputStream::Open(file, MemberFile::kLargestFile);
     if (!in)
         return {{}, FolderItem::LastReadError()};
     // The editor writes UTF-8, and the stream hands over the bytes unchanged,

@@ -24,6 +24,7 @@ inline constexpr std::string_view kSeparator = "@@@";
 // become rows of the roll the same way. Read and shown, a roll takes up to
 // about three times its size in memory (one long line; the README has the
 // figures), so this keeps it well within any computer the program runs on.
+// The program's other files, read whole, are held to it too.
 inline constexpr uint64_t kLargestFile = uint64_t{512} << 20;
 // Each row costs some 70 bytes however short its line, so a file of very
 // short lines is bounded by its rows too: this many take about as much

@@ -1,5 +1,6 @@
 #include "core/MemberMail.h"
 
+#include "core/MemberFile.h"
 #include "platform/Streams.h"
 #include "platform/Text.h"
 
@@ -19,7 +20,7 @@ MemberMail PlainMail(std::string_view recipient, std::string_view memberNumber) 
 ComposedNotice ComposeNotice(const Notice& notice, const FolderItem& folder,
                              std::string_view recipient, std::string_view memberNumber) {
     ComposedNotice composed{{std::string(recipient), notice.subject, {}}};
-    auto in = folder.Child(notice.templateName).OpenAsTextFile();
+    auto in = TextInputStream::Open(folder.Child(notice.templateName), MemberFile::kLargestFile);
     const std::string text = in ? in->ReadAll() : std::string();
     if (!in || !in->ErrorText().empty()) {
         composed.templateRead = false;

@@ -1,5 +1,6 @@
 #include "core/MemberNumber.h"
 
+#include "core/MemberFile.h"
 #include "platform/Streams.h"
 #include "platform/Text.h"
 
@@ -19,7 +20,7 @@ Proposal Next(const FolderItem& folder) {
     const FolderItem file = folder.Child(kFileName);
     if (!file.Exists())
         return {std::string(kFirst)};
-    auto in = file.OpenAsTextFile();
+    auto in = TextInputStream::Open(file, MemberFile::kLargestFile);
     if (!in)
         return {{}, false};
     const std::string stored = in->ReadAll();

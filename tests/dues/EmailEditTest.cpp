@@ -4,6 +4,7 @@
 
 #include "tests/support/ProgramTest.h"
 
+#include "core/MemberFile.h"
 #include "dues/EmailEditWindow.h"
 
 #include <QClipboard>
@@ -60,23 +61,34 @@ TEST_F(EmailEditTest, SaveWritesEachTextAsItsWordsAFailureIsToldAndAQuitStillKee
 }
 
 TEST_F(EmailEditTest, ATextThatCantBeReadIsToldAndSavedOverOnlyOnceItsTabIsTypedInto) {
-    // Reading the pipe must not wait, and its empty area is not its text.
+    // Reading the pipe must not wait, nor the text too large be held; their
+    // empty areas are not their texts.
     data.makePipe("membDueText");
-    const FolderItem renewal = data.dataFolder().Child("membDueText");
+    const uintmax_t oversized = MemberFile::kLargestFile + 1;
+    data.writeSparse("PaymentRecText", oversized);
     startUp(app);
     dialogs.clear();
     EmailEditWindow& editor = EmailEditWindow::instance();
     editor.Show();
-    EXPECT_EQ(dialogs.messages(),
-              std::vector{"The e-mail text \"" + renewal.Path().string() +
-                          "\" could not be read: Is a named pipe, not a file. Its tab starts "
-                          "empty, and Save leaves the file as it is unless you type into that "
-                          "tab."});
+    const auto told = [&](const char* name, const std::string& reason) {
+        return "The e-mail text \"" + data.dataFolder().Child(name).Path().string() +
+               "\" could not be read: " + reason;
+    };
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages()[0],
+              told("membDueText", "Is a named pipe, not a file") +
+                  ". Its tab starts empty, and Save leaves the file as it is unless you type "
+                  "into that tab.");
+    EXPECT_EQ(dialogs.messages()[1].find(told(
+                  "PaymentRecText", "it is " + std::to_string(oversized) + " bytes, more than")),
+              0u);
 
     editor.MembWelcomeFld.SetText("Welcome!");
     editor.PushButton1.Push();
     EXPECT_EQ(data.read("membWelcomeText"), "Welcome!");
-    EXPECT_TRUE(std::filesystem::is_fifo(renewal.Path()));
+    EXPECT_TRUE(std::filesystem::is_fifo(data.dataFolder().Child("membDueText").Path()));
+    EXPECT_EQ(std::filesystem::file_size(data.dataFolder().Child("PaymentRecText").Path()),
+              oversized);
     EXPECT_FALSE(editor.emailTextChanged);
 
     editor.membDueFld.SetText("Please renew.");
