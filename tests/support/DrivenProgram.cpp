@@ -57,7 +57,7 @@ void templatePrompt(mainWindow& main) {
 }
 
 void findMembers(mainWindow& main) {
-    // As a click would, the click brings the window to the front first.
+    // A click brings its window to the front first.
     main.frame()->activateWindow();
     once([&main] { return QApplication::activeWindow() == main.frame(); },
          [&main] {
