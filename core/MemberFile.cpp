@@ -117,19 +117,23 @@ FolderItem storedRoll(const FolderItem& folder, std::string_view fileName) {
     return legacy.Exists() ? legacy : current;
 }
 
+// The bytes for which a cell may have to change to be stored.
+constexpr std::array<bool, 256> kMayChangeCell = [] {
+    std::array<bool, 256> bytes{};
+    bytes['\r'] = bytes['\n'] = bytes['@'] = true;
+    return bytes;
+}();
+
 // The cell as it can be stored; see AppendLine.
 void appendStorable(std::string& line, std::string_view cell) {
-    // One look at each byte, with no early way out, so that the compiler
-    // looks at many at once: most cells hold no "@" and no line end at all.
-    bool lineEnd = false;
-    bool hasAt = false;
-    for (const char c : cell) {
-        lineEnd |= (c == '\r') | (c == '\n');
-        hasAt |= c == '@';
-    }
-    bool plain = !lineEnd;
-    if (plain && hasAt)
-        plain = cell.find(kSeparator) == std::string_view::npos && cell.back() != '@';
+    // One table look-up a byte: most cells hold no "@" and no line end at
+    // all, and those go as they are.
+    bool mayChange = false;
+    for (const char c : cell)
+        mayChange |= kMayChangeCell[static_cast<unsigned char>(c)];
+    const bool plain =
+        !mayChange || (cell.find_first_of("\r\n") == std::string_view::npos &&
+                       cell.find(kSeparator) == std::string_view::npos && cell.back() != '@');
     if (plain) {
         line += cell;
         return;
