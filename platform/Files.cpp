@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cstring>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -72,6 +73,10 @@ std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
     return TextOutputStream::Create(*this);
+}
+
+std::string SystemErrorText(int error) {
+    return std::strerror(error);
 }
 
 namespace SpecialFolder {

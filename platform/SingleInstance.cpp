@@ -12,7 +12,6 @@
 #include <QSysInfo>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <thread>
 
 namespace {
@@ -23,10 +22,6 @@ constexpr auto kHandOverWait = std::chrono::seconds(3);
 constexpr auto kRetryPause = std::chrono::milliseconds(50);
 constexpr int kConnectMilliseconds = 500;
 constexpr int kWriteMilliseconds = 1000;
-
-std::string systemReason(int error) {
-    return std::strerror(error);
-}
 
 bool privateTo(const struct stat& info, uid_t user) {
     return S_ISDIR(info.st_mode) && info.st_uid == user && (info.st_mode & 0777) == 0700;
@@ -46,7 +41,7 @@ std::filesystem::path runtimeFolder(std::string& problem) {
     const QByteArray own =
         QFile::encodeName(QDir::tempPath() + QStringLiteral("/rollkeep-%1").arg(user));
     if (::mkdir(own.constData(), 0700) != 0 && errno != EEXIST) {
-        problem = own.toStdString() + ": " + systemReason(errno);
+        problem = own.toStdString() + ": " + SystemErrorText(errno);
         return {};
     }
     // Not followed: a link there could lead anywhere.
@@ -55,7 +50,7 @@ std::filesystem::path runtimeFolder(std::string& problem) {
         return {};
     }
     if ((info.st_mode & 0777) != 0700 && ::chmod(own.constData(), 0700) != 0) {
-        problem = own.toStdString() + ": " + systemReason(errno);
+        problem = own.toStdString() + ": " + SystemErrorText(errno);
         return {};
     }
     return own.toStdString();
@@ -169,7 +164,7 @@ SingleInstance::State SingleInstance::Start() {
     const std::filesystem::path lockPath = d->dataFolder.Child(kLockFileName).Path();
     const auto lockFailure = [&lockPath] {
         const int error = errno;
-        return "can't lock " + lockPath.string() + ": " + systemReason(error);
+        return "can't lock " + lockPath.string() + ": " + SystemErrorText(error);
     };
     d->lockFile = openLockFile(lockPath);
     if (d->lockFile < 0) {

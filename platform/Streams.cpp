@@ -10,7 +10,6 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <new>
 #include <utility>
 
@@ -88,10 +87,6 @@ std::string FolderItem::LastWriteError() {
 
 std::string FolderItem::LastReadError() {
     return lastReadError;
-}
-
-std::string SystemErrorText(int error) {
-    return std::strerror(error);
 }
 
 std::unique_ptr<TextInputStream> TextInputStream::Open(const FolderItem& file, uint64_t largest) {

@@ -37,6 +37,8 @@ int main(int, char** argv) {
     }
     std::memcpy(folderEnd, kProgram, sizeof kProgram);
     ::execv(path, argv);
+    // The C library's words, as SystemErrorText gives them: the launcher
+    // links nothing of the platform.
     std::fprintf(stderr, "Rollkeep: can't start %s: %s\n", path, std::strerror(errno));
     return 1;
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -44,7 +43,7 @@ void TempDataFolder::writeSparse(std::string_view name, uintmax_t size) const {
 void TempDataFolder::makePipe(std::string_view name) const {
     dataFolder().CreateAsFolder();
     if (::mkfifo(dataFolder().Child(name).Path().c_str(), 0600) != 0)
-        ADD_FAILURE() << "no named pipe: " << std::strerror(errno);
+        ADD_FAILURE() << "no named pipe: " << SystemErrorText(errno);
 }
 
 std::string TempDataFolder::read(std::string_view name) const {
