@@ -5,6 +5,7 @@
 
 #include "bench/RollGenerator.h"
 #include "dues/DueByMonthWindow.h"
+#include "dues/EmailEditWindow.h"
 #include "dues/reportWindow.h"
 #include "exchange/CustomImportWindow.h"
 #include "exchange/ExportWindow.h"
@@ -88,3 +89,4 @@ BENCHMARK(BM_OpenClose<DueByMonthWindow>)->Apply(opens);
 BENCHMARK(BM_OpenClose<ExportWindow>)->Apply(opens);
 BENCHMARK(BM_OpenClose<CustomImportWindow>)->Apply(opens);
 BENCHMARK(BM_OpenClose<AboutWindow>)->Apply(opens);
+BENCHMARK(BM_OpenClose<EmailEditWindow>)->Apply(opens);
