@@ -8,6 +8,7 @@
 #include "core/MemberFile.h"
 #include "platform/EventLoop.h"
 #include "platform/Listbox.h"
+#include "roll/mainWindow.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -38,8 +39,8 @@ void publish() {
     QCoreApplication::processEvents();
 }
 
-// A list as on the main window: shown, with its paint hook striping the rows.
-// Nothing when there is no application to show it in.
+// A list as on the main window: shown, with the main window's paint hook
+// striping the rows. Nothing when there is no application to show it in.
 std::unique_ptr<Listbox> shownList(benchmark::State& state) {
     if (!QApplication::instance()) {
         state.SkipWithError("needs a QApplication");
@@ -48,14 +49,7 @@ std::unique_ptr<Listbox> shownList(benchmark::State& state) {
     auto list = std::make_unique<Listbox>("memberList", kColumnCount);
     for (int column = 0; column < kColumnCount; ++column)
         list->SetHeading(column, kColumnHeadings[size_t(column)]);
-    list->CellBackgroundPaint = [](CellGraphics& g, int row, int) {
-        if (row % 2 == 0)
-            g.SetForeColor(232, 240, 255);
-        else
-            g.SetForeColor(255, 255, 255);
-        g.FillRect(0, 0, g.Width(), g.Height());
-        return false;
-    };
+    list->CellBackgroundPaint = mainWindow::memberList_CellBackgroundPaint;
     list->view()->resize(1200, 800);
     list->view()->show();
     publish();

@@ -121,9 +121,7 @@ void mainWindow::buildLayout() {
 
 void mainWindow::connectHandlers() {
     memberList.Change = [this] { memberList_Change(); };
-    memberList.CellBackgroundPaint = [this](CellGraphics& g, int row, int column) {
-        return memberList_CellBackgroundPaint(g, row, column);
-    };
+    memberList.CellBackgroundPaint = memberList_CellBackgroundPaint;
     LastName.TextChange = [this] { LastName_TextChange(); };
     firstName.TextChange = [this] { firstName_TextChange(); };
     memberID.TextChange = [this] { memberID_TextChange(); };
@@ -215,7 +213,6 @@ void mainWindow::memberList_Open() {
 }
 
 bool mainWindow::memberList_CellBackgroundPaint(CellGraphics& g, int row, int) {
-    // The stripes follow the row index, not the member.
     if (row % 2 == 0)
         g.SetForeColor(217, 233, 255);
     else

@@ -87,7 +87,8 @@ public:
     // The member list.
     void memberList_Open();
     void memberList_Change();
-    bool memberList_CellBackgroundPaint(CellGraphics& g, int row, int column);
+    // Needs nothing of the window: the stripes follow the row index alone.
+    static bool memberList_CellBackgroundPaint(CellGraphics& g, int row, int column);
 
     // The record form: each field writes itself into the selected row.
     void LastName_TextChange();
