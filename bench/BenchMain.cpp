@@ -1,5 +1,8 @@
 // The benchmark program: Qt offscreen, the data folder in a temporary folder.
 
+#include "core/Roll.h"
+#include "platform/Files.h"
+
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QTemporaryDir>
@@ -10,6 +13,8 @@ int main(int argc, char** argv) {
     QTemporaryDir dataHome;
     qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
     QApplication app(argc, argv);
+    // The data folder, which the application object hands the program as it starts.
+    Globals::gProgramDataFolder = FolderItem(dataHome.path().toStdString()).Child("Rollkeep");
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

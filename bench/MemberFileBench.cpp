@@ -44,7 +44,7 @@ void resetPeak() {
 }
 
 FolderItem benchFolder() {
-    const FolderItem folder = SpecialFolder::ApplicationData().Child("Rollkeep");
+    const FolderItem folder = Globals::gProgramDataFolder;
     folder.CreateAsFolder();
     return folder;
 }

@@ -10,7 +10,8 @@ class RowTable;
 // State shared by the program's windows.
 namespace Globals {
 
-// The data folder, "Rollkeep" in the user's application-data folder.
+// The data folder, "Rollkeep" in the user's application-data folder: the
+// folder the application locks, handed over as the program starts.
 inline FolderItem gProgramDataFolder;
 // The list shows a filtered subset of the roll, so it must not be written
 // over the member file.

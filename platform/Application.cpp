@@ -109,6 +109,7 @@ void refuseStart(const std::string& reason) {
 struct Application::Private {
     std::unique_ptr<QApplication> ownApplication;
     std::unique_ptr<QObject> context;
+    FolderItem dataFolder;
     std::unique_ptr<SingleInstance> instance;
     std::unique_ptr<QSocketNotifier> signalNotifier;
     bool quitting = false;
@@ -175,6 +176,8 @@ Application::Application(int& argc, char** argv) : d(std::make_unique<Private>()
     if (!QApplication::instance())
         d->ownApplication = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Rollkeep"));
+    d->dataFolder =
+        SpecialFolder::ApplicationData().Child(QCoreApplication::applicationName().toStdString());
     // The program lives on with its main window closed, until it is quit.
     QApplication::setQuitOnLastWindowClosed(false);
     current = this;
@@ -207,10 +210,8 @@ Application::~Application() {
 }
 
 int Application::Run() {
-    // One copy runs per data folder (the folder named like the program in the
-    // user's application-data folder), whatever the environment it starts in.
-    const FolderItem dataFolder =
-        SpecialFolder::ApplicationData().Child(QCoreApplication::applicationName().toStdString());
+    // One copy runs per data folder, whatever the environment it starts in.
+    const FolderItem& dataFolder = d->dataFolder;
     d->instance = std::make_unique<SingleInstance>(dataFolder);
     const SingleInstance::State state = d->instance->Start();
     if (state == SingleInstance::State::Failed) {
@@ -255,6 +256,10 @@ int Application::Run() {
 
 void Application::Quit() {
     d->quit(false);
+}
+
+const FolderItem& Application::DataFolder() const {
+    return d->dataFolder;
 }
 
 bool Application::IsUnattendedQuit() const {

@@ -20,6 +20,12 @@ public:
     // process, runs Event_Open and the event loop until the program quits.
     int Run();
 
+    // The program's data folder: the folder named like the program in the
+    // user's application-data folder, worked out once, as the application is
+    // made. Run keeps it to this process, and the program keeps its files in
+    // it, so the lock always guards the folder written.
+    const FolderItem& DataFolder() const;
+
     // Closes every window as a quit does, newest first (each may refuse,
     // which stops the quit), then ends the event loop. SIGTERM, SIGINT and the end of the
     // desktop session quit the same way, but unattended.

@@ -7,6 +7,8 @@
 App::App(int& argc, char** argv) : Application(argc, argv) {
     // Set as the program starts, before any window: one menu bar serves them all.
     SetMenuBar(MainMenuBar::instance());
+    // The roll is kept in the folder the application locks.
+    Globals::gProgramDataFolder = DataFolder();
 }
 
 void App::Event_Activate() {

@@ -158,10 +158,9 @@ void mainWindow::Event_Open() {
     Globals::gSearchOn = false;
     Globals::gAddingMember = false;
 
-    const FolderItem folder = SpecialFolder::ApplicationData().Child("Rollkeep");
-    if (!folder.Exists())
-        folder.CreateAsFolder();
-    Globals::gProgramDataFolder = folder;
+    // The folder the application locked; made again if it has gone.
+    if (!Globals::gProgramDataFolder.Exists())
+        Globals::gProgramDataFolder.CreateAsFolder();
     Globals::loadListBox(memberList, Roll::kFileName);
     Application::StartUpLoaded();
     // An unreadable roll leaves the list empty: the paid/due pass would find

@@ -40,9 +40,9 @@ TEST_P(AFailedSave, IsToldAndTheWindowKeepsTheRollUntilTheUserLetsItGo) {
         GTEST_SKIP() << "a full or read-only disk needs a file system of its own, and only "
                         "root may mount one";
     const FolderItem home = disk.mounted() ? disk.root() : data.root();
-    qputenv("XDG_DATA_HOME", home.Path().c_str());
-    home.Child("Rollkeep").CreateAsFolder();
-    const FolderItem roll = home.Child("Rollkeep").Child("rkMemberList");
+    Globals::gProgramDataFolder = home.Child("Rollkeep");
+    Globals::gProgramDataFolder.CreateAsFolder();
+    const FolderItem roll = Globals::gProgramDataFolder.Child("rkMemberList");
     ASSERT_FALSE(WriteTextFile(roll, line({.last = "Adams"})));
     mainWindow& main = mainWindow::instance();
     const std::string before = roll.OpenAsTextFile()->ReadAll();
@@ -78,7 +78,6 @@ TEST_P(AFailedSave, IsToldAndTheWindowKeepsTheRollUntilTheUserLetsItGo) {
     EXPECT_TRUE(main.Close());
     EXPECT_EQ(mainWindow::existing(), nullptr);
     EXPECT_EQ(dialogs.questions().size(), 1u);
-    qputenv("XDG_DATA_HOME", data.root().Path().c_str());
 }
 
 INSTANTIATE_TEST_SUITE_P(

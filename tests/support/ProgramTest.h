@@ -30,7 +30,8 @@ class ProgramTest : public ::testing::Test {
 protected:
     ProgramTest() : dialogs(ScriptedDialogs::Install()) {
         Clock::SetFixed(2026, 6, 15, 10, 0);
-        Globals::gProgramDataFolder = FolderItem();
+        // As the application hands it to the program at start.
+        Globals::gProgramDataFolder = data.dataFolder();
         Globals::gSearchOn = false;
         Globals::gAddingMember = false;
         Globals::gAppOpening = false;
