@@ -1,5 +1,7 @@
 #include "bench/RollGenerator.h"
 
+#include "core/Column.h"
+
 #include <array>
 #include <fstream>
 #include <random>
@@ -42,7 +44,8 @@ std::string GenerateRoll(int members, uint32_t seed) {
     for (int i = 0; i < members; ++i) {
         const std::string last = pick(kLastNames);
         const std::string first = pick(kFirstNames);
-        const std::string cells[18] = {
+        // A cell for each column, in the order of Column.
+        const std::string cells[kColumnCount] = {
             last,
             first,
             std::to_string(6000001 + i),
