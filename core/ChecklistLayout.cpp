@@ -17,6 +17,12 @@ constexpr int kFirstPageIndent = -25;
 constexpr int kSecondColumnTopFirstPage = kInch + kLineStep;
 constexpr int kSecondColumnTopLaterPages = kInch;
 constexpr int kFirstNameCharacters = 15;
+// Lines are drawn uncut, but no sheet a printer takes is 5,000 points across
+// (B0 on its side is about 4,000), and at the lines' size no character that
+// shows is narrower than a point: this much of a cell's start already runs
+// off the page. Laying out the whole of a cell of a few hundred megabytes
+// would take gigabytes.
+constexpr int kCharactersAcrossAnySheet = 5'000;
 
 }  // namespace
 
@@ -44,5 +50,10 @@ std::string ChecklistLayout::TitleText(std::string_view shortDate) {
 }
 
 std::string ChecklistLayout::LineText(std::string_view lastName, std::string_view firstName) {
-    return "____ " + std::string(lastName) + ", " + Left(firstName, kFirstNameCharacters);
+    return "____ " + Left(lastName, kCharactersAcrossAnySheet) + ", " +
+           Left(firstName, kFirstNameCharacters);
+}
+
+std::string ChecklistLayout::DueDateText(std::string_view dueDate) {
+    return Left(dueDate, kCharactersAcrossAnySheet);
 }

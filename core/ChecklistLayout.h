@@ -24,6 +24,8 @@ public:
     static std::string TitleText(std::string_view shortDate);
     // "____ ", the last name, ", " and the first 15 characters of the first name.
     static std::string LineText(std::string_view lastName, std::string_view firstName);
+    // The due date as it is stored.
+    static std::string DueDateText(std::string_view dueDate);
 
     static constexpr int kDueDateOffset = 170;
     static constexpr double kLineTextSize = 10;

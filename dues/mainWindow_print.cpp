@@ -19,6 +19,7 @@ void mainWindow::PrintChecklist() {
     g->SetBold(false);
     g->SetTextSize(ChecklistLayout::kLineTextSize);
 
+    const RowTable& rows = memberList.Rows();
     int page = 0;
     // The turns between lines only repaint, so the rows stay as they are
     // (EventLoop::Turn).
@@ -31,10 +32,10 @@ void mainWindow::PrintChecklist() {
             g->NextPage();
             page = line.page;
         }
-        g->DrawString(ChecklistLayout::LineText(memberList.Cell(row, +Column::LastName),
-                                                memberList.Cell(row, +Column::FirstName)),
+        g->DrawString(ChecklistLayout::LineText(rows.Cell(row, +Column::LastName),
+                                                rows.Cell(row, +Column::FirstName)),
                       line.x, line.y, 0, false);
-        g->DrawString(memberList.Cell(row, +Column::DueDate),
+        g->DrawString(ChecklistLayout::DueDateText(rows.Cell(row, +Column::DueDate)),
                       line.x + ChecklistLayout::kDueDateOffset, line.y, 0, false);
         EventLoop::Turn();
     }

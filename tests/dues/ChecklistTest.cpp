@@ -107,4 +107,30 @@ TEST_F(ChecklistTest, PrintsTheRowsShownWithFirstNamesCutToFifteenCharacters) {
     EXPECT_EQ(data.read("rkMemberList"), stored);
 }
 
+// A cell of any length is drawn by as much of its start as runs off the
+// sheet, so a roll of one huge line prints like any other; the rows after it
+// keep their places.
+TEST_F(ChecklistTest, PrintsOnlyTheStartOfAHugeCell) {
+    std::string huge;
+    for (int n = 0; n < 1'000'000; ++n)
+        huge += "\xc3\xa9";  // é
+    writeRoll({{.last = huge, .first = "Ann", .due = huge}, {.last = "Baker", .first = "Bo"}});
+    mainWindow& main = mainWindow::instance();
+    const Recording recording = print(main);
+
+    ASSERT_EQ(recording.texts.size(), 5U);
+    const Text &line = recording.texts[1], &due = recording.texts[2];
+    ASSERT_LT(line.text.size() + due.text.size(), 100'000U);
+    EXPECT_EQ(line.text, "____ " + huge.substr(0, line.text.size() - 10) + ", Ann");
+    EXPECT_EQ(due.text, huge.substr(0, due.text.size()));
+    for (const Text* drawn : {&line, &due}) {
+        // Whole characters only, and at a point each still past the sheet's edge.
+        const QString shown = QString::fromUtf8(drawn->text);
+        EXPECT_EQ(shown.toStdString(), drawn->text);
+        EXPECT_GT(drawn->x + static_cast<double>(shown.size()), kRight);
+    }
+    EXPECT_EQ(recording.texts[3].text, "____ Baker, Bo");
+    EXPECT_EQ(recording.texts[3].x, recording.texts[1].x);
+}
+
 }  // namespace
