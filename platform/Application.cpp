@@ -95,13 +95,14 @@ void bringWindowsForward() {
             window->Show();
 }
 
-// A start that can't go on says why on standard error and, when a person
-// sees the screen, in a message window too: started from the desktop, the
-// error output goes nowhere anyone reads.
-void refuseStart(const std::string& reason) {
-    std::fprintf(stderr, "Rollkeep: %s\n", reason.c_str());
+// A start that can't go on says why and what to do, in one text on standard
+// error and, when a person sees the screen, in a message window too: started
+// from the desktop, the error output goes nowhere anyone reads.
+void refuseStart(const std::string& reason, const std::string& remedy) {
+    const std::string text = "Rollkeep can't start: " + reason + ". " + remedy;
+    std::fprintf(stderr, "%s\n", text.c_str());
     if (CurrentDialogDriver().canBeSeen())
-        MsgBox("Rollkeep can't start: " + reason);
+        MsgBox(text);
 }
 
 }  // namespace
@@ -215,10 +216,13 @@ int Application::Run() {
     d->instance = std::make_unique<SingleInstance>(dataFolder);
     const SingleInstance::State state = d->instance->Start();
     if (state == SingleInstance::State::Failed) {
-        refuseStart(d->instance->Problem() + "; Rollkeep needs " + dataFolder.Path().string() +
-                    " to be a folder it can write to, on a disk with room, holding no " +
-                    SingleInstance::kLockFileName +
-                    " but a plain file: put that right and start Rollkeep again.");
+        refuseStart("it " + d->instance->Problem(),
+                    "Rollkeep keeps its data in the folder \"" + dataFolder.Path().string() +
+                        "\". It must be a folder you can write to, on a disk with free space, "
+                        "and \"" +
+                        SingleInstance::kLockFileName +
+                        "\" in it, if there, must be an ordinary file. Put that right and start "
+                        "Rollkeep again.");
         return 1;
     }
     if (!d->instance->Problem().empty())
@@ -229,9 +233,9 @@ int Application::Run() {
             std::fflush(stdout);
             return 0;
         case SingleInstance::State::Unreachable:
-            refuseStart("the roll in " + dataFolder.Path().string() + " is kept by " +
-                        d->instance->Holder() +
-                        ", which does not answer; quit that copy and start again.");
+            refuseStart("its data folder \"" + dataFolder.Path().string() + "\" is in use by " +
+                            d->instance->Holder() + ", which doesn't answer",
+                        "Quit that copy of Rollkeep and start Rollkeep again.");
             return 1;
         case SingleInstance::State::Failed:
         case SingleInstance::State::Holder:

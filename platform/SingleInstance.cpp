@@ -164,7 +164,7 @@ SingleInstance::State SingleInstance::Start() {
     const std::filesystem::path lockPath = d->dataFolder.Child(kLockFileName).Path();
     const auto lockFailure = [&lockPath] {
         const int error = errno;
-        return "can't lock " + lockPath.string() + ": " + SystemErrorText(error);
+        return "can't lock \"" + lockPath.string() + "\" (" + SystemErrorText(error) + ")";
     };
     d->lockFile = openLockFile(lockPath);
     if (d->lockFile < 0) {

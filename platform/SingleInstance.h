@@ -42,8 +42,9 @@ public:
     // Runs on the event loop each time a later start asks for this copy.
     std::function<void()> Activated;
 
-    // What went wrong, for Failed; a note for a Holder that runs without the
-    // lock or without serving later starts; empty otherwise.
+    // What went wrong, for Failed (worded to follow a subject: "can't lock
+    // ..."); a note for a Holder that runs without the lock or without
+    // serving later starts; empty otherwise.
     const std::string& Problem() const;
     // The process that holds the folder, as its lock file tells: for
     // Unreachable, e.g. "process 4242" or "process 4242 on host other".

@@ -205,24 +205,35 @@ TEST_F(ApplicationTest, ASocketLeftByACrashedCopyDoesNotBlockTheStart) {
     EXPECT_TRUE(answered) << "it listens in the crashed copy's place";
 }
 
+// The message window and standard error tell the same: first the reason in
+// the system's words, then the folder the program needs and how.
 TEST_F(ApplicationTest, AStartThatCantLockTheRollSaysWhyAndWhatToDoInAMessage) {
     const FolderItem folder = data.dataFolder();
-    const std::function<void()> spoil[] = {
-        [&] { ASSERT_TRUE(folder.Child(SingleInstance::kLockFileName).CreateAsFolder()); },
-        [&] { std::ofstream(folder.Path()) << "not a folder"; },
+    const std::string lock = folder.Child(SingleInstance::kLockFileName).Path().string();
+    const std::pair<std::function<void()>, int> spoil[] = {
+        {[&] { ASSERT_TRUE(folder.Child(SingleInstance::kLockFileName).CreateAsFolder()); },
+         EISDIR},
+        {[&] { std::ofstream(folder.Path()) << "not a folder"; }, ENOTDIR},
     };
-    for (const auto& makeUnusable : spoil) {
+    for (const auto& [makeUnusable, error] : spoil) {
         std::filesystem::remove_all(folder.Path());
         makeUnusable();
         ScriptedDialogs& dialogs = ScriptedDialogs::Install();
         bool opened = false;
         app.onOpen = [&] { opened = true; };
+        testing::internal::CaptureStderr();
         EXPECT_EQ(app.Run(), 1);
+        const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_FALSE(opened);
         ASSERT_EQ(dialogs.messages().size(), 1u);
         const std::string message = dialogs.messages()[0];
-        EXPECT_NE(message.find(folder.Path().string()), std::string::npos) << message;
-        EXPECT_NE(message.find("start Rollkeep again"), std::string::npos) << message;
+        EXPECT_EQ(said, message + "\n");
+        EXPECT_TRUE(message.starts_with("Rollkeep can't start: it can't lock \"" + lock + "\" (" +
+                                        SystemErrorText(error) + "). "))
+            << message;
+        EXPECT_NE(message.find(" folder \"" + folder.Path().string() + "\". "), std::string::npos)
+            << message;
+        EXPECT_TRUE(message.ends_with(" start Rollkeep again.")) << message;
     }
 }
 
