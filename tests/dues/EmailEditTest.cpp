@@ -127,8 +127,7 @@ TEST_F(EmailEditTest, ClosingAsksToSaveAndOnlyAFailedSaveKeepsTheEditorAndAQuitW
     dialogs.clear();
     dialogs.AnswerQuestion(MessageDialog::Button::Action);
     app.Quit();
-    EXPECT_EQ(dialogs.messages(), std::vector{"The file \"" + renewal.Path().string() +
-                                              "\" could not be saved: Is a directory."});
+    EXPECT_EQ(dialogs.messages(), notSaved(renewal, "Is a directory"));
     EXPECT_EQ(EmailEditWindow::existing(), editor);
     EXPECT_EQ(editor->membDueFld.Text(), "Kept.");
     ASSERT_NE(mainWindow::existing(), nullptr);

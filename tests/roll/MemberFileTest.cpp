@@ -259,11 +259,8 @@ TEST_F(MemberFileTest, SaveReportsWhetherTheFileHoldsTheList) {
     Globals::gProgramDataFolder = data.root();
     EXPECT_FALSE(Globals::saveListbox(main.memberList, "rkMemberList"));
     EXPECT_FALSE(data.root().Child("rkMemberList").Exists());
-    EXPECT_EQ(
-        dialogs.messages(),
-        std::vector<std::string>{"The file \"" + data.root().Child("rkMemberList").Path().string() +
-                                 "\" could not be saved: it was not read whole, so it is "
-                                 "not written over."});
+    EXPECT_EQ(dialogs.messages(), notSaved(data.root().Child("rkMemberList"),
+                                           "it was not read whole, so it is not written over"));
     Globals::gProgramDataFolder = data.dataFolder();
 }
 

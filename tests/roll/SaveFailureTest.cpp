@@ -61,9 +61,7 @@ TEST_P(AFailedSave, IsToldAndTheWindowKeepsTheRollUntilTheUserLetsItGo) {
     ASSERT_EQ(mainWindow::existing(), &main);
     EXPECT_TRUE(main.Visible());
     EXPECT_EQ(main.memberList.ListCount(), 2001);
-    EXPECT_EQ(dialogs.messages(),
-              std::vector<std::string>{"The file \"" + roll.Path().string() +
-                                       "\" could not be saved: " + c.reason + "."});
+    EXPECT_EQ(dialogs.messages(), notSaved(roll, c.reason));
     ASSERT_EQ(dialogs.questions().size(), 1u);
     EXPECT_EQ(dialogs.questions()[0].text,
               "The member list could not be saved. Close the window anyway?");
@@ -104,9 +102,7 @@ TEST_F(SaveFailureTest, AFilterOrShowAllWhoseSaveFailedLeavesTheEditedRollShown)
         SCOPED_TRACE(route.name);
         dialogs.clear();
         route.start();
-        EXPECT_EQ(dialogs.messages(),
-                  std::vector<std::string>{"The file \"" + roll.Path().string() +
-                                           "\" could not be saved: Is a directory."});
+        EXPECT_EQ(dialogs.messages(), notSaved(roll, "Is a directory"));
         EXPECT_FALSE(Globals::gSearchOn);
         EXPECT_EQ(main.memberList.ListCount(), 4);
         EXPECT_EQ(main.memberList.ListIndex(), 1);
@@ -141,9 +137,9 @@ TEST_F(SaveFailureTest, EveryCommandWhoseSaveAnUnreadableRollRefusesSaysSoOnce) 
     mainWindow& main = mainWindow::instance();
     ASSERT_EQ(dialogs.messages().size(), 1u);
 
-    const std::string refused = "The file \"" + roll.Path().string() +
-                                "\" could not be saved: it could not be read (Is a directory), "
-                                "so nothing is written over it until Rollkeep is started again.";
+    const auto refused = notSaved(roll,
+                                  "it could not be read (Is a directory), so nothing is "
+                                  "written over it until Rollkeep is started again");
     const struct {
         const char* command;
         std::function<void()> run;
@@ -173,7 +169,7 @@ TEST_F(SaveFailureTest, EveryCommandWhoseSaveAnUnreadableRollRefusesSaysSoOnce) 
         SCOPED_TRACE(c.command);
         dialogs.clear();
         c.run();
-        EXPECT_EQ(dialogs.messages(), std::vector{refused});
+        EXPECT_EQ(dialogs.messages(), refused);
     }
     dialogs.AnswerQuestion(Button::Action);
     EXPECT_TRUE(main.Close());

@@ -126,6 +126,11 @@ protected:
                 }};
     }
 
+    // What a save that failed tells, and nothing else: the file and why.
+    static std::vector<std::string> notSaved(const FolderItem& file, const std::string& reason) {
+        return {"The file \"" + file.Path().string() + "\" could not be saved: " + reason + "."};
+    }
+
     // The record form's text fields, in the order of their columns.
     static std::vector<TextField*> formFields(mainWindow& main) {
         return {&main.LastName,  &main.firstName,     &main.memberID,      &main.EmailAddress,
