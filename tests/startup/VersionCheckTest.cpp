@@ -129,17 +129,6 @@ TEST_F(VersionCheckTest, AnAnswerCutOffOrRedirectedShowsNothingAndLeavesNoFile) 
     }
 }
 
-TEST_F(VersionCheckTest, ATextWithCrlfLineEndsAnnouncesItsVersionUnderACleanHeadline) {
-    server.Answer("Rollkeep\r\n1.1\r\nFaster import\r\nFewer clicks\r\n");
-    whenTheNoticeShows([](newVersionWindow& notice) {
-        expectShown(notice, "Rollkeep", "1.1", "Faster import\nFewer clicks\n\n");
-        notice.PushButton2.Push();
-    });
-    runTheCheck();
-    EXPECT_TRUE(noticeShown);
-    EXPECT_FALSE(versionFile().Exists());
-}
-
 TEST_F(VersionCheckTest, ANewerVersionShowsItsMarkupAsPlainTextAndDownloadNowOpensTheAddress) {
     const std::string name = "<b>Roll</b><img src=\"logo.png\">";
     const std::string notes = "<a href=\"http://example.com/\">Get it</a>\n<h1>&amp; more</h1>\n";
