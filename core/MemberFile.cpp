@@ -209,18 +209,6 @@ bool readRows(RowTable& rows, const FolderItem& file, std::string& reason) {
     }
 }
 
-// The user is told this whenever a save is refused, whichever command
-// asked, so the roll in the window is never taken for a stored one.
-std::string whyRefused(const FolderItem& file, const std::optional<ReadFailure>& failure) {
-    if (!failure)
-        return "it was not read whole, so it is not written over";
-    const std::string which =
-        failure->file == file ? "it" : "the member list \"" + failure->file.Path().string() + "\"";
-    return which + " could not be read (" + failure->reason +
-           "), so nothing is written over it until " + std::string(Product::kName) +
-           " is started again";
-}
-
 }  // namespace
 
 std::string TooManyRows(uint64_t fileSize) {
@@ -307,9 +295,9 @@ LoadResult Load(RowTable& rows, const FolderItem& folder, std::string_view fileN
 SaveResult Save(const RowTable& rows, const FolderItem& folder, std::string_view fileName) {
     SaveResult result;
     result.file = folder.Child(fileName);
-    if (!SafeToReplace(folder, fileName)) {
+    if (auto refusal = WhyRefused(folder, fileName)) {
         result.outcome = SaveResult::Outcome::Refused;
-        result.reason = whyRefused(result.file, FailedRead(folder, fileName));
+        result.reason = std::move(*refusal);
         return result;
     }
     auto out = result.file.CreateTextFile();
@@ -348,6 +336,22 @@ std::optional<ReadFailure> FailedRead(const FolderItem& folder, std::string_view
     if (known == knownRolls().end() || known->second.state != ReadState::Unreadable)
         return std::nullopt;
     return known->second.failure;
+}
+
+// The user is told this whenever a save is refused, whichever command
+// asked, so the roll in the window is never taken for a stored one.
+std::optional<std::string> WhyRefused(const FolderItem& folder, std::string_view fileName) {
+    if (SafeToReplace(folder, fileName))
+        return std::nullopt;
+    const auto failure = FailedRead(folder, fileName);
+    if (!failure)
+        return "it was not read whole, so it is not written over";
+    const std::string which = failure->file == folder.Child(fileName)
+                                  ? "it"
+                                  : "the member list \"" + failure->file.Path().string() + "\"";
+    return which + " could not be read (" + failure->reason +
+           "), so nothing is written over it until " + std::string(Product::kName) +
+           " is started again";
 }
 
 void ForgetReads() {

@@ -92,6 +92,10 @@ struct ReadFailure {
 };
 std::optional<ReadFailure> FailedRead(const FolderItem& folder, std::string_view fileName);
 
+// Why a save would not replace the file of that name in the folder, as the
+// user is told it; nothing when SafeToReplace allows it.
+std::optional<std::string> WhyRefused(const FolderItem& folder, std::string_view fileName);
+
 // Forgets every roll read, as a new session would; for tests.
 void ForgetReads();
 

@@ -38,6 +38,15 @@ bool saveRoll(Listbox& list) {
     return reported(Roll::SaveUnlessFiltered(list.Rows()));
 }
 
+bool rollSavesRefused() {
+    if (!gProgramDataFolder.IsValid())
+        return false;
+    const auto refusal = MemberFile::WhyRefused(gProgramDataFolder, Roll::kFileName);
+    if (refusal)
+        ReportWriteFailure(gProgramDataFolder.Child(Roll::kFileName), *refusal);
+    return refusal.has_value();
+}
+
 void loadListBox(Listbox& list, std::string_view fileName) {
     // The list's own way of emptying, so its selection goes too.
     list.DeleteAllRows();

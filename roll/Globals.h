@@ -25,6 +25,11 @@ bool saveListbox(Listbox& list, std::string_view fileName);
 // there is nothing to save), else as saveListbox.
 bool saveRoll(Listbox& list);
 
+// Whether every save of the roll is refused now, as in a session whose member
+// file could not be read; that is then told as saveRoll tells it, so a command
+// can stop before it uses anything up for a change that can't be stored.
+bool rollSavesRefused();
+
 // Empties the list and fills it from the file of that name in the data folder
 // (or, when that is missing, from the older name: the same less its first two
 // characters), then shows the row count through gRollLoaded.

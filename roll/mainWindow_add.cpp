@@ -34,6 +34,10 @@ void mainWindow::doMemberNumber() {
 }
 
 void mainWindow::saveBtn_Action() {
+    // A member that can't be stored gets no number and no welcome e-mail; it
+    // stays in the form, as typed.
+    if (Globals::rollSavesRefused())
+        return;
     Globals::gAddingMember = true;
     AddNewMember(memberList.Rows(), newMemberFromForm(), Date().Year());
     infoLabel.SetText("Member Information");

@@ -143,12 +143,18 @@ TEST_F(SaveFailureTest, EveryCommandWhoseSaveAnUnreadableRollRefusesSaysSoOnce) 
         const char* command;
         std::function<void()> run;
     } commands[] = {
+        // Stopped before anything is used up for a member that can't be
+        // stored: no welcome e-mail, no member number; the form keeps it.
         {"Save New Member",
          [&] {
              main.Toolbar11_Action(*main.Toolbar11.AddButton);
              main.LastName.SetText("Typed");
-             dialogs.AnswerQuestion(Button::Cancel);
              main.saveBtn.Push();
+             EXPECT_TRUE(dialogs.questions().empty());
+             EXPECT_FALSE(data.dataFolder().Child("LastMemberNumber").Exists());
+             EXPECT_EQ(main.memberList.Rows().RowCount(), 0);
+             EXPECT_EQ(main.LastName.Text(), "Typed");
+             EXPECT_TRUE(main.saveBtn.Enabled());
          }},
         {"Save Data", [&] { main._SaveData_Action(); }},
         {"Counts",
@@ -159,6 +165,7 @@ TEST_F(SaveFailureTest, EveryCommandWhoseSaveAnUnreadableRollRefusesSaysSoOnce) 
          }},
         {"Delete Member",
          [&] {
+             main.memberList.AddRow("Adams");
              main.memberList.SetListIndex(0);
              dialogs.AnswerQuestion(Button::Action);
              main.DeleteMember();
