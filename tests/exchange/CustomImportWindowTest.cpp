@@ -65,18 +65,9 @@ TEST_F(CustomImportWindowTest, AFileThatCantBeReadIsToldWithWhyAndTheWindowStays
     namespace fs = std::filesystem;
     mainWindow& main = open();
     const fs::path file = data.dataFolder().Child("members.csv").Path();
-    const uintmax_t oversized = MemberFile::kLargestFile + 1;
-    const struct {
-        const char* kind;
-        std::function<void()> make;
-        std::string reason;
-    } files[] = {
-        {"missing", [] {}, "No such file or directory."},
-        {"named pipe", [&] { data.makePipe("members.csv"); }, "Is a named pipe, not a file."},
-        {"too large", [&] { data.writeSparse("members.csv", oversized); },
-         "it is " + std::to_string(oversized) + " bytes, more than"},
-    };
-    for (const auto& c : files) {
+    auto files = unreadableFiles("members.csv");
+    files.push_back({"missing", [] {}, "No such file or directory."});
+    for (const UnreadableFile& c : files) {
         SCOPED_TRACE(c.kind);
         c.make();
         dialogs.clear();

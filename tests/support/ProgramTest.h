@@ -4,6 +4,7 @@
 // (2026-06-15), scripted dialogs, and the shared state as at start.
 
 #include "core/Column.h"
+#include "core/MemberFile.h"
 #include "dues/DueByMonthWindow.h"
 #include "platform/Date.h"
 #include "platform/Listbox.h"
@@ -129,6 +130,21 @@ protected:
     // What a save that failed tells, and nothing else: the file and why.
     static std::vector<std::string> notSaved(const FolderItem& file, const std::string& reason) {
         return {"The file \"" + file.Path().string() + "\" could not be saved: " + reason + "."};
+    }
+
+    // Files of that name that exist but are never read: each kind, how to
+    // make one, and how the reason told for it begins.
+    struct UnreadableFile {
+        const char* kind;
+        std::function<void()> make;
+        std::string reason;
+    };
+    std::vector<UnreadableFile> unreadableFiles(const std::string& name) const {
+        const uintmax_t oversized = MemberFile::kLargestFile + 1;
+        return {
+            {"too large", [this, name, oversized] { data.writeSparse(name, oversized); },
+             "it is " + std::to_string(oversized) + " bytes, more than"},
+            {"named pipe", [this, name] { data.makePipe(name); }, "Is a named pipe, not a file"}};
     }
 
     // The record form's text fields, in the order of their columns.
