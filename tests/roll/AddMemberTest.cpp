@@ -148,37 +148,28 @@ TEST_F(AddMemberTest, SavingLeavesTheFormEmptyAndShut) {
 // waits in the form, unsaved and unnumbered, until the whole roll is back.
 TEST_F(AddMemberTest, AMemberTypedUnderAFilterWaitsInTheFormForTheWholeRoll) {
     mainWindow& main = openWithFourMembers();
-    std::vector<FilterRoute> routes = filterRoutes(main, "Paid Members");
-    routes.push_back(dueByMonthRoute(main));
-    int number = 6000001;
-    for (const FilterRoute& route : routes) {
-        SCOPED_TRACE(route.name);
-        const std::string stored = data.read("rkMemberList");
-        main.Toolbar11.AddButton->action()->trigger();
-        main.LastName.SetText("Bake");
-        main.firstName.SetText(route.name);
-        route.start();
-        ASSERT_TRUE(Globals::gSearchOn);
-        main.LastName.SetText("Baker");
-        main.saveBtn.Push();
-        EXPECT_TRUE(dialogs.asked().empty());
-        EXPECT_EQ(data.exists("LastMemberNumber"), number > 6000001);
-        EXPECT_EQ(data.read("rkMemberList"), stored);
+    const std::string stored = data.read("rkMemberList");
+    addMember(main);
+    main.LastName.SetText("Bake");
+    main.firstName.SetText("Ann");
+    dueByMonthRoute(main).start();
+    ASSERT_TRUE(Globals::gSearchOn);
+    main.saveBtn.Push();
+    main.LastName.SetText("Baker");
+    main.saveBtn.Push();
+    EXPECT_TRUE(dialogs.asked().empty());
+    EXPECT_FALSE(data.exists("LastMemberNumber"));
+    EXPECT_EQ(data.read("rkMemberList"), stored);
 
-        main.Toolbar11.ShowAllMembers->action()->trigger();
-        EXPECT_EQ(main.LastName.Text(), "Baker");
-        EXPECT_EQ(main.firstName.Text(), route.name);
-        EXPECT_EQ(main.memberID.Text(), std::to_string(number));
-        dialogs.clear();
-        dialogs.AnswerQuestion(MessageDialog::Button::Cancel);
-        main.saveBtn.Push();
-        EXPECT_EQ(dialogs.questions().size(), 1u);
-        EXPECT_EQ(data.read("LastMemberNumber"), std::to_string(number));
-        EXPECT_NE(data.read("rkMemberList").find("Baker@@@" + route.name + "@@@"),
-                  std::string::npos);
-        ++number;
-        dialogs.clear();
-    }
+    main.Toolbar11.ShowAllMembers->action()->trigger();
+    EXPECT_EQ(main.LastName.Text(), "Baker");
+    EXPECT_EQ(main.firstName.Text(), "Ann");
+    EXPECT_EQ(main.memberID.Text(), "6000001");
+    dialogs.AnswerQuestion(MessageDialog::Button::Cancel);
+    main.saveBtn.Push();
+    EXPECT_EQ(dialogs.questions().size(), 1u);
+    EXPECT_EQ(data.read("LastMemberNumber"), "6000001");
+    EXPECT_NE(data.read("rkMemberList").find("Baker@@@Ann@@@6000001@@@"), std::string::npos);
 }
 
 TEST_F(AddMemberTest, TheWelcomeMailCarriesTheNewNumberAndNeedsAnAddress) {

@@ -94,9 +94,11 @@ TEST_F(SaveFailureTest, AFilterOrShowAllWhoseSaveFailedLeavesTheEditedRollShown)
     ASSERT_TRUE(roll.Delete() && roll.CreateAsFolder());
     main.memberList.SetListIndex(1);
     main.firstName.SetText("Edited");
-    std::vector<FilterRoute> routes = filterRoutes(main, "Paid Members");
-    routes.push_back(dueByMonthRoute(main));
-    routes.push_back({"Show All", [&] { main.Toolbar11.ShowAllMembers->action()->trigger(); }});
+    // The menu's due filter goes the toolbar's way.
+    const FilterRoute routes[] = {
+        filterRoutes(main, "Paid Members")[0],
+        dueByMonthRoute(main),
+        {"Show All", [&] { main.Toolbar11.ShowAllMembers->action()->trigger(); }}};
     for (const FilterRoute& route : routes) {
         SCOPED_TRACE(route.name);
         dialogs.clear();
@@ -157,19 +159,6 @@ TEST_F(SaveFailureTest, EveryCommandWhoseSaveAnUnreadableRollRefusesSaysSoOnce) 
              EXPECT_TRUE(main.saveBtn.Enabled());
          }},
         {"Save Data", [&] { main._SaveData_Action(); }},
-        {"Counts",
-         [&] {
-             ToolButton counts;
-             counts.Name = "Counts";
-             main.Toolbar11_Action(counts);
-         }},
-        {"Delete Member",
-         [&] {
-             main.memberList.AddRow("Adams");
-             main.memberList.SetListIndex(0);
-             dialogs.AnswerQuestion(Button::Action);
-             main.DeleteMember();
-         }},
     };
     for (const auto& c : commands) {
         SCOPED_TRACE(c.command);
