@@ -326,11 +326,6 @@ SaveResult Save(const RowTable& rows, const FolderItem& folder, std::string_view
     return result;
 }
 
-bool SafeToReplace(const FolderItem& folder, std::string_view fileName) {
-    const auto known = knownRolls().find(folder.Child(fileName).Path());
-    return known != knownRolls().end() && known->second.state == ReadState::Whole;
-}
-
 std::optional<ReadFailure> FailedRead(const FolderItem& folder, std::string_view fileName) {
     const auto known = knownRolls().find(folder.Child(fileName).Path());
     if (known == knownRolls().end() || known->second.state != ReadState::Unreadable)
@@ -341,7 +336,8 @@ std::optional<ReadFailure> FailedRead(const FolderItem& folder, std::string_view
 // The user is told this whenever a save is refused, whichever command
 // asked, so the roll in the window is never taken for a stored one.
 std::optional<std::string> WhyRefused(const FolderItem& folder, std::string_view fileName) {
-    if (SafeToReplace(folder, fileName))
+    const auto known = knownRolls().find(folder.Child(fileName).Path());
+    if (known != knownRolls().end() && known->second.state == ReadState::Whole)
         return std::nullopt;
     const auto failure = FailedRead(folder, fileName);
     if (!failure)

@@ -79,11 +79,6 @@ void ParseRows(RowTable& rows, std::string_view text);
 // store them), a "@@@" or a trailing "@" gets a blank.
 void AppendLine(std::string& out, const RowTable& rows, int row);
 
-// Whether a save may replace the file of that name in the folder: only once
-// a load read it whole (or found none), and never in a session in which it
-// could not be read.
-bool SafeToReplace(const FolderItem& folder, std::string_view fileName);
-
 // A stored roll that exists but could not be read in this session: the file
 // tried (which may be the older name) and the system's reason.
 struct ReadFailure {
@@ -93,7 +88,8 @@ struct ReadFailure {
 std::optional<ReadFailure> FailedRead(const FolderItem& folder, std::string_view fileName);
 
 // Why a save would not replace the file of that name in the folder, as the
-// user is told it; nothing when SafeToReplace allows it.
+// user is told it; nothing once a load read it whole (or found none) in a
+// session in which it never failed to be read.
 std::optional<std::string> WhyRefused(const FolderItem& folder, std::string_view fileName);
 
 // Forgets every roll read, as a new session would; for tests.
