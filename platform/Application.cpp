@@ -114,9 +114,8 @@ struct Application::Private {
     std::unique_ptr<SingleInstance> instance;
     std::unique_ptr<QSocketNotifier> signalNotifier;
     bool quitting = false;
-    // Set while a quit nobody can answer runs or waits to run.
-    bool unattended = false;
     QTimer quitRetry;
+    // Runs while a quit nobody can answer runs or waits to run.
     QElapsedTimer unattendedWait;
     // The quit ended every event loop, so it closes the windows once Run's
     // loop has returned.
@@ -130,6 +129,7 @@ struct Application::Private {
     // opened it is done; meanwhile it ends what it can of the loop.
     void waitForModalLoops(bool unattendedQuit);
     void becomeUnattended();
+    bool unattended() const { return unattendedWait.isValid(); }
     void endQuit();
     void listenForQuitSignals();
     void stopListeningForQuitSignals();
@@ -197,7 +197,7 @@ Application::Application(int& argc, char** argv) : d(std::make_unique<Private>()
     d->quitRetry.setSingleShot(true);
     d->quitRetry.setInterval(kQuitRetryMilliseconds);
     QObject::connect(&d->quitRetry, &QTimer::timeout, d->context.get(),
-                     [this] { d->quit(d->unattended); });
+                     [this] { d->quit(d->unattended()); });
 
     d->listenForQuitSignals();
 }
@@ -267,7 +267,7 @@ const FolderItem& Application::DataFolder() const {
 }
 
 bool Application::IsUnattendedQuit() const {
-    return d->unattended;
+    return d->unattended();
 }
 
 void Application::SetMenuBar(MenuBar& menuBar) {
@@ -339,7 +339,7 @@ void Application::Private::waitForModalLoops(bool unattendedQuit) {
     // Whatever still holds a loop that nothing closes, a quit nobody can
     // answer doesn't wait for it for ever: every loop ends, each handler
     // returns, and the windows close after the last.
-    if (unattended && unattendedWait.hasExpired(kLongestUnattendedWaitMilliseconds)) {
+    if (unattended() && unattendedWait.hasExpired(kLongestUnattendedWaitMilliseconds)) {
         loopsEnded = true;
         QCoreApplication::exit(0);
         return;
@@ -348,14 +348,13 @@ void Application::Private::waitForModalLoops(bool unattendedQuit) {
 }
 
 void Application::Private::becomeUnattended() {
-    if (unattended)
-        return;
-    unattended = true;
-    unattendedWait.start();
+    if (!unattended())
+        unattendedWait.start();
 }
 
 void Application::Private::endQuit() {
-    quitting = unattended = false;
+    quitting = false;
+    unattendedWait.invalidate();
     quitRetry.stop();
 }
 
