@@ -127,7 +127,7 @@ struct Application::Private {
     void quit(bool unattendedQuit);
     // A quit asked for inside a modal loop waits until the handler that
     // opened it is done; meanwhile it ends what it can of the loop.
-    void waitForModalLoops(bool unattendedQuit);
+    void waitForModalLoops();
     void becomeUnattended();
     bool unattended() const { return unattendedWait.isValid(); }
     void endQuit();
@@ -284,10 +284,14 @@ bool Application::QuitIsUnattended() {
 }
 
 void Application::Private::quit(bool unattendedQuit) {
+    // From now on every window knows that nobody answers: a question ended
+    // below is taken as such a quit takes it, not as the user's "no".
+    if (unattendedQuit)
+        becomeUnattended();
     // Inside a modal loop, the handler that opened it still runs below it
     // and would find its window gone.
     if (QThread::currentThread()->loopLevel() > 1) {
-        waitForModalLoops(unattendedQuit);
+        waitForModalLoops();
         return;
     }
     // A window asking whether to save may run an event loop, in which a
@@ -295,8 +299,6 @@ void Application::Private::quit(bool unattendedQuit) {
     if (quitting)
         return;
     quitting = true;
-    if (unattendedQuit)
-        becomeUnattended();
     // Newest first: a window opened from another goes before it, so one that
     // keeps the quit from happening (a question about unsaved changes,
     // answered so) leaves the windows it was opened from as they were.
@@ -316,11 +318,7 @@ void Application::Private::quit(bool unattendedQuit) {
     QCoreApplication::quit();
 }
 
-void Application::Private::waitForModalLoops(bool unattendedQuit) {
-    // From now on every window knows that nobody answers: a question ended
-    // below is taken as such a quit takes it, not as the user's "no".
-    if (unattendedQuit)
-        becomeUnattended();
+void Application::Private::waitForModalLoops() {
     // Menus and drop-downs first: one may be open over a modal dialog.
     if (QWidget* popup = QApplication::activePopupWidget()) {
         popup->close();
