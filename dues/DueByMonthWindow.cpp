@@ -4,7 +4,6 @@
 #include "core/ListFilters.h"
 #include "platform/Date.h"
 #include "platform/FocusOrder.h"
-#include "roll/Globals.h"
 #include "roll/mainWindow.h"
 
 DueByMonthWindow::DueByMonthWindow() {
@@ -29,16 +28,13 @@ DueByMonthWindow::DueByMonthWindow() {
 }
 
 // Unlike the list filters, Find narrows the rows shown as they are, without a
-// reload. Over the whole roll it stores that roll first, as they do, since the
-// next reload reads the file; over a filter the save path writes nothing.
+// reload.
 void DueByMonthWindow::PushButton1_Action() {
     const Date today;
     mainWindow& main = mainWindow::instance();
-    // The failed save was told; the window stays for another try or Cancel,
-    // and the list keeps what the file lacks.
-    if (!Globals::saveRoll(main.memberList))
+    // Left open after a failed save, for another try or Cancel.
+    if (!main.enterFilteredState())
         return;
-    main.enterFilteredState();
     const int month = PopupMenu1.ListIndex() + 1;
     const int year = today.Year();
     main.keepOnlyRows(Column::DueDate, [&](std::string_view due) {

@@ -22,10 +22,11 @@ void mainWindow::Toolbar11_DropDownMenuAction(ToolButton&, MenuItem& hitItem) {
 }
 
 bool mainWindow::doListFilter(const ListFilter& filter) {
-    // The failed save was told; the reload would lose what it couldn't store.
-    if (!restoreOrPersistRoll())
+    // Filters don't combine: each one starts from the whole stored roll.
+    if (Globals::gSearchOn)
+        Globals::loadListBox(memberList, Roll::kFileName);
+    if (!enterFilteredState())
         return false;
-    enterFilteredState();
     keepOnlyRows(filter.column, [&](std::string_view cell) { return FilterKeeps(filter, cell); });
     return true;
 }
@@ -36,16 +37,12 @@ bool mainWindow::_FileFindDueMemberships_Action() {
     return true;
 }
 
-bool mainWindow::restoreOrPersistRoll() {
-    // Filters don't combine: each one starts from the whole stored roll.
-    if (Globals::gSearchOn)
-        Globals::loadListBox(memberList, Roll::kFileName);
+bool mainWindow::enterFilteredState() {
     // The edits made since the last save go into the file before the list
-    // stops being the whole roll.
-    return Globals::saveRoll(memberList);
-}
-
-void mainWindow::enterFilteredState() {
+    // stops being the whole roll, as the next reload reads the file. When
+    // that fails it was told, and the list stays as it is.
+    if (!Globals::saveRoll(memberList))
+        return false;
     Globals::gSearchOn = true;
     Toolbar11.AddButton->SetEnabled(false);
     Toolbar11.DeleteButton->SetEnabled(false);
@@ -53,6 +50,7 @@ void mainWindow::enterFilteredState() {
     saveBtn.SetEnabled(false);
     if (memberList.SelCount() > 0)
         lockFormUnderFilter();
+    return true;
 }
 
 void mainWindow::keepOnlyRows(Column column,

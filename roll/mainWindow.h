@@ -143,10 +143,12 @@ public:
     // caption above the list is the caller's to set. False, with the list as
     // it was, when the roll shown could not be saved first.
     bool doListFilter(const ListFilter& filter);
-    // Marks the list as a filtered subset: nothing saves it, the tool buttons
-    // that would change the roll and "Save New Member" are off until Show All
-    // Members, and a member already shown is shown as under a filter.
-    void enterFilteredState();
+    // Stores the roll shown, unless a filter shows it already, then marks the
+    // list as a filtered subset: nothing saves it, the tool buttons that would
+    // change the roll and "Save New Member" are off until Show All Members,
+    // and a member already shown is shown as under a filter. False, with
+    // nothing changed, when the store failed.
+    [[nodiscard]] bool enterFilteredState();
     // Removes, from the last row up, every row whose cell in the column is
     // not kept, and shows how many rows are left.
     void keepOnlyRows(Column column, const std::function<bool(std::string_view cell)>& keeps);
@@ -178,10 +180,6 @@ private:
     void fillForm(int row);
     // Every text field of the window, and the notes, on or off.
     void setFieldsEnabled(bool enabled);
-    // A filter starts from the whole roll: the stored one when a filter is
-    // shown, else the one shown, which is stored first. False when that
-    // store failed.
-    bool restoreOrPersistRoll();
     // The form of a member shown in a filtered list: looked at, not edited,
     // as the file won't take its edits.
     void lockFormUnderFilter();
