@@ -23,6 +23,7 @@ protected:
 
     mainWindow& open() {
         writeRoll({{.last = "Brown", .first = "Bob"}, {.last = "Clark", .first = "Cy"}});
+        data.write("LastMemberNumber", "6000002");
         stored = data.read("rkMemberList");
         return mainWindow::instance();
     }
@@ -57,8 +58,10 @@ TEST_F(CustomImportWindowTest, ShowsTheWholeRollFirstAndAppendsTheMembersMappedA
     EXPECT_EQ(added(), memberLine({"Abbot", "Al", "", "", "", "", "", "", "", "", "", "", "", "",
                                    "2027-05-01"}) +
                            memberLine({"Ren\xE9", "Zo\xEB"}));
+    EXPECT_EQ(data.read("LastMemberNumber"), "6000002");
     EXPECT_EQ(CustomImportWindow::existing(), nullptr);
     EXPECT_FALSE(Globals::gSearchOn);
+    EXPECT_TRUE(main.Toolbar11.AddButton->Enabled());
 }
 
 TEST_F(CustomImportWindowTest, AFileThatCantBeReadIsToldWithWhyAndTheWindowStaysForAnother) {

@@ -26,8 +26,13 @@ TEST_F(MainWindowLayoutTest, EveryColumnIsOnScreenWithoutScrollingAndEveryCaptio
     ASSERT_EQ(view->model()->columnCount(), kColumnCount);
     EXPECT_TRUE(header->isVisible());
     EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
+    const char* const headings[kColumnCount] = {
+        "Last Name", "First Name", "Member ID", "Email",    "Home Phone", "Mobile Phone",
+        "Street",    "City",       "PC",        "Prov",     "Joined",     "Type",
+        "Company",   "Paid/Due",   "Due Date",  "Year Pd.", "Notes",      "Status"};
     for (int column = 0; column < kColumnCount; ++column) {
-        SCOPED_TRACE(column);
+        SCOPED_TRACE(headings[column]);
+        EXPECT_EQ(view->model()->headerData(column, Qt::Horizontal).toString(), headings[column]);
         const int left = header->sectionViewportPosition(column);
         EXPECT_GE(left, 0);
         EXPECT_LE(left + header->sectionSize(column), view->viewport()->width());
