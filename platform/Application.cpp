@@ -52,6 +52,14 @@ extern "C" void onQuitNotTakenUp(int) {
         ::_exit(0);
 }
 
+void handle(int signal, void (*handler)(int)) {
+    struct sigaction action = {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(signal, &action, nullptr);
+}
+
 // Caught once for the whole life of the process and never given back to the
 // default, which would end the program half-way: a signal before the event
 // loop runs waits in the socket, and one during or after a quit is absorbed.
@@ -64,12 +72,8 @@ bool catchQuitSignals() {
         sigset_t quitSet;
         sigemptyset(&quitSet);
         for (const int signal : kQuitSignals) {
-            struct sigaction action = {};
-            action.sa_handler = onQuitSignal;
-            sigemptyset(&action.sa_mask);
-            action.sa_flags = SA_RESTART;
             if (paired)
-                sigaction(signal, &action, nullptr);
+                handle(signal, onQuitSignal);
             sigaddset(&quitSet, signal);
         }
         // Our launcher held them back while the toolkit loaded; one sent
@@ -160,11 +164,7 @@ void Application::Private::stopListeningForQuitSignals() {
 
 void Application::CatchQuitSignalsFromStart() {
     nothingToLose = 1;
-    struct sigaction action = {};
-    action.sa_handler = onQuitNotTakenUp;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGALRM, &action, nullptr);
+    handle(SIGALRM, onQuitNotTakenUp);
     catchQuitSignals();
 }
 
