@@ -52,6 +52,13 @@ extern "C" void onQuitNotTakenUp(int) {
         ::_exit(0);
 }
 
+// Takes every byte the signal handler has written so far.
+void takeSignalBytes() {
+    char bytes[16];
+    while (signalSockets[1] >= 0 && ::read(signalSockets[1], bytes, sizeof bytes) > 0) {
+    }
+}
+
 void handle(int signal, void (*handler)(int)) {
     struct sigaction action = {};
     action.sa_handler = handler;
@@ -145,9 +152,7 @@ void Application::Private::listenForQuitSignals() {
     // A signal caught before now waits in the socket and is read at once.
     signalNotifier = std::make_unique<QSocketNotifier>(signalSockets[1], QSocketNotifier::Read);
     QObject::connect(signalNotifier.get(), &QSocketNotifier::activated, context.get(), [this] {
-        char bytes[16];
-        while (::read(signalSockets[1], bytes, sizeof bytes) > 0) {
-        }
+        takeSignalBytes();
         if (nothingToLose)
             ::alarm(0);
         quit(true);
@@ -157,9 +162,7 @@ void Application::Private::listenForQuitSignals() {
 void Application::Private::stopListeningForQuitSignals() {
     signalNotifier.reset();
     // Whatever came once the event loop was done is absorbed.
-    char bytes[16];
-    while (signalSockets[1] >= 0 && ::read(signalSockets[1], bytes, sizeof bytes) > 0) {
-    }
+    takeSignalBytes();
 }
 
 void Application::CatchQuitSignalsFromStart() {
