@@ -79,7 +79,7 @@ TEST(ListboxRows, RandomEditsMatchPlainRows) {
 
     for (int step = 0; step < 4000; ++step) {
         const int count = static_cast<int>(expected.size());
-        const int action = below(9);
+        const int action = below(10);
         if (action < 3 || count == 0) {
             const std::string text = "r" + std::to_string(step);
             list.AddRow(text);
@@ -104,6 +104,9 @@ TEST(ListboxRows, RandomEditsMatchPlainRows) {
             const std::string text = "s" + std::to_string(step);
             list.SetCell(row, col, text);
             expected[size_t(row)][size_t(col)] = text;
+        } else if (action < 9) {
+            const int row = below(count);
+            ASSERT_EQ(list.Cell(row, 0), expected[size_t(row)][0]) << "step " << step;
         } else {
             // Past the end means no row.
             const int row = below(count + 2) - 1;
@@ -386,6 +389,36 @@ TEST(ListboxView, RowsRemovedInALoopReachTheViewOnceTheLoopIsDone) {
     EXPECT_EQ(removed.count() + reset.count(), 1);
     EXPECT_EQ(shown(list), cells(list));
     EXPECT_EQ(list.view()->selectionModel()->selectedRows().value(0).row(), 4);
+}
+
+TEST(ListboxView, ListAndViewMayGoInEitherOrder) {
+    QWidget window;
+    window.resize(400, 300);
+    {
+        Listbox list("list", 2);
+        list.CellBackgroundPaint = [](CellGraphics&, int, int) { return false; };
+        list.view()->setParent(&window);
+        addNumberedRows(list, 20);
+        window.show();
+        publish();
+        list.SetListIndex(3);
+        list.AddRow("unpublished");
+    }
+    // The view stays on the window until the window goes, without its rows.
+    EXPECT_FALSE(window.grab().isNull());
+    publish();
+
+    Listbox list("list", 2);
+    {
+        QWidget other;
+        list.view()->setParent(&other);
+    }
+    EXPECT_EQ(list.view(), nullptr);
+    addNumberedRows(list, 3);
+    list.SetListIndex(1);
+    list.RemoveRow(1);
+    publish();
+    EXPECT_EQ(list.ListCount(), 2);
 }
 
 }  // namespace

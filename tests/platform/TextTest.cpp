@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <cstddef>
+#include <vector>
 
 // Counts the allocations of this whole test program, Qt's included, so that
 // the tests can check that comparisons made once per row of a long list
@@ -35,14 +36,15 @@ TEST(SameText, IgnoresLetterCaseOnlyWhereTheTextDecodes) {
         std::string a, b;
         bool same;
     } rows[] = {
-
+        {"van der Berg", "Van Der Berg", true},
+        {"", "", true},
         {"Smith", "Smit", false},
         {"Smit", "Smith", false},
         // Folding touches letters only: "@" and "`" sit next to "A" and "a".
         {"@", "`", false},
-
+        {"Müller", "MÜLLER", true},
         {"ΣΟΦΙΑ", "σοφια", true},
-
+        {"Müller", "Muller", false},
         // An ASCII prefix equal, then a difference only a decoder sees.
         {"Zoë", "Zoé", false},
         {"Zoë", "Zoëx", false},
@@ -73,6 +75,8 @@ TEST(Text, PerRowComparisonsAllocateNothing) {
 
 TEST(Val, ReadsTheNumberAtTheStartOrZero) {
     const std::pair<std::string, double> numbers[] = {
+        {"12.7", 12.7},
+        {"6000001\n", 6000001},
         {"3abc", 3},
         {" \t 42", 42},
         {"-.5", -0.5},
@@ -132,6 +136,34 @@ TEST(Characters, CountCodePointsAndKeepEachStrayByte) {
     EXPECT_EQ(Left("\xE2\x82\xAC\xE2\x82", 2), "\xE2\x82\xAC\xE2");
     EXPECT_EQ(Left("abc", -1), "");
     EXPECT_EQ(Right("abc", 9), "abc");
+}
+
+TEST(Fields, CutAtTheWholeSeparatorKeepingEmptyFields) {
+    struct Row {
+        std::string text, separator;
+        int n;
+        std::string field;
+    };
+    const std::vector<Row> rows = {
+        {"a@@@b", "@@@", 2, "b"}, {"a@b", "@@@", 1, "a@b"}, {"a@@@b", "@@@", 3, ""},
+        {"aaa", "aa", 1, ""},     {"aaa", "aa", 2, "a"},    {"a,,c", ",", 2, ""},
+        {"a,,c", ",", 3, "c"},    {",b", ",", 1, ""},       {"a,b", ",", 0, ""},
+        {"a,b", ",", -1, ""},     {"", ",", 1, ""},         {"a,b", "", 1, "a,b"},
+        {"a,b", "", 2, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text + " at " + row.separator + " #" + std::to_string(row.n));
+        EXPECT_EQ(NthField(row.text, row.separator, row.n), row.field);
+    }
+    const std::string text = std::string("Zoë\xFF\0x", 7) + "\t" + "Ørsted";
+    EXPECT_EQ(NthField(text, "\t", 1), std::string("Zoë\xFF\0x", 7));
+}
+
+TEST(ReplaceAll, ReplacesEveryOccurrenceWithoutRescanning) {
+    EXPECT_EQ(ReplaceAll("line\r\nline\r\n", "\r\n", "\n"), "line\nline\n");
+    EXPECT_EQ(ReplaceAll("aaaa", "aa", "b"), "bb");
+    EXPECT_EQ(ReplaceAll("%%", "%", "%%"), "%%%%");
+    EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
 }
 
 }  // namespace

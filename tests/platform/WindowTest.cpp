@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 
 namespace {
@@ -21,6 +22,7 @@ void finishDeferredDeletes() {
 class JournalWindow : public Window {
 public:
     JournalWindow() {
+        ++made;
         SetContentSize(600, 400);
         Add(button, 10, 10, 100, 24);
         button.Action = [this] { onClick(); };
@@ -29,11 +31,17 @@ public:
 
     PushButton button{"button", "Click"};
     std::function<void()> onClick = [] {};
-    static inline int closed = 0, destroyed = 0;
+    static inline int made = 0, opened = 0, closed = 0, destroyed = 0;
+    // What Instance<W>() gave while the window's Event_Open ran.
+    static inline Window* instanceDuringOpen = nullptr;
     static inline bool refuse = false;
     static inline std::vector<bool> quittingAsked;
 
 protected:
+    void Event_Open() override {
+        ++opened;
+        instanceDuringOpen = &Window::Instance<JournalWindow>();
+    }
     bool Event_CancelClose(bool appQuitting) override {
         quittingAsked.push_back(appQuitting);
         return refuse;
@@ -55,6 +63,7 @@ public:
 class WindowTest : public ::testing::Test {
 protected:
     WindowTest() {
+        JournalWindow::made = JournalWindow::opened = 0;
         JournalWindow::closed = JournalWindow::destroyed = 0;
         JournalWindow::refuse = SheetWindow::refuse = false;
         JournalWindow::quittingAsked.clear();
@@ -66,6 +75,48 @@ protected:
         finishDeferredDeletes();
     }
 };
+
+TEST_F(WindowTest, SharedInstanceIsMadeOnceAndAfreshAfterClosing) {
+    JournalWindow& first = Window::Instance<JournalWindow>();
+    EXPECT_EQ(JournalWindow::instanceDuringOpen, &first);
+    EXPECT_EQ(&Window::Instance<JournalWindow>(), &first);
+    EXPECT_EQ(JournalWindow::made, 1);
+    EXPECT_EQ(JournalWindow::opened, 1);
+
+    EXPECT_TRUE(first.Close());
+    EXPECT_EQ(Window::Existing<JournalWindow>(), nullptr);
+    Window::Instance<JournalWindow>();
+    EXPECT_EQ(JournalWindow::made, 2);
+    EXPECT_EQ(JournalWindow::opened, 2);
+}
+
+class ModalWindow : public Window {
+public:
+    ModalWindow() { SetContentSize(120, 80); }
+    ~ModalWindow() override { destroyed = true; }
+    static inline bool destroyed = false;
+};
+
+TEST_F(WindowTest, ShowModalReturnsOnceTheWindowIsClosedOrHidden) {
+    ModalWindow::destroyed = false;
+    ModalWindow& window = Window::Instance<ModalWindow>();
+    bool modalWhileShown = false;
+    QTimer::singleShot(0, [&] {
+        modalWhileShown = QApplication::activeModalWidget() == window.frame();
+        window.SetVisible(false);
+    });
+    window.ShowModal();
+    EXPECT_TRUE(modalWhileShown);
+    // Hidden, not closed: the caller may still read it before closing it.
+    EXPECT_EQ(Window::Existing<ModalWindow>(), &window);
+
+    QTimer::singleShot(0, [&] { window.Close(); });
+    window.ShowModal();
+    EXPECT_EQ(Window::Existing<ModalWindow>(), nullptr);
+    EXPECT_FALSE(ModalWindow::destroyed);
+    finishDeferredDeletes();
+    EXPECT_TRUE(ModalWindow::destroyed);
+}
 
 TEST_F(WindowTest, CloseButtonAsksAsCloseDoesAndTheWindowOutlivesTheHandlerThatClosedIt) {
     JournalWindow& window = Window::Instance<JournalWindow>();
