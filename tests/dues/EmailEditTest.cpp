@@ -94,24 +94,20 @@ TEST_F(EmailEditTest, ATextThatCantBeReadIsToldAndSavedOverOnlyOnceItsTabIsTyped
 
 TEST_F(EmailEditTest, ClosingAsksToSaveAndOnlyAFailedSaveKeepsTheEditorAndAQuitWaiting) {
     startUp(app);
-    auto prompt = ScriptedDialogs::Question(MessageDialog::CautionIcon,
-                                            "Do you want to save changes tbefore closing?", "Save",
-                                            "If you don't save, your changes will be lost. ");
-    prompt.cancelCaption = "Don't Save";
-    EmailEditWindow::instance().membDueFld.SetText("Saved.");
-    dialogs.AnswerQuestion(MessageDialog::Button::Action);
-    EXPECT_TRUE(EmailEditWindow::instance().Close());
-    EXPECT_EQ(dialogs.questions(), std::vector{prompt});
-    EXPECT_EQ(data.read("membDueText"), "Saved.");
-
-    // Saving on a quit fails: told, and the texts stay open with the roll.
+    // A folder where the renewal text should go can't be replaced by a file.
     const FolderItem renewal = data.dataFolder().Child("membDueText");
-    ASSERT_TRUE(renewal.Delete() && renewal.CreateAsFolder());
+    ASSERT_TRUE(renewal.CreateAsFolder());
     EmailEditWindow& editor = EmailEditWindow::instance();
     editor.membDueFld.SetText("Kept.");
     dialogs.clear();
     dialogs.AnswerQuestion(MessageDialog::Button::Action);
     app.Quit();
+    auto prompt = ScriptedDialogs::Question(MessageDialog::CautionIcon,
+                                            "Do you want to save changes tbefore closing?", "Save",
+                                            "If you don't save, your changes will be lost. ");
+    prompt.cancelCaption = "Don't Save";
+    EXPECT_EQ(dialogs.questions(), std::vector{prompt});
+    // The failed save is told, and the texts stay open with the roll.
     EXPECT_EQ(dialogs.messages(), notSaved(renewal, "Is a directory"));
     EXPECT_EQ(EmailEditWindow::existing(), &editor);
     ASSERT_NE(mainWindow::existing(), nullptr);
