@@ -1,7 +1,6 @@
 #include "dues/EmailEditWindow.h"
 
 #include "core/EmailTemplates.h"
-#include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "roll/Globals.h"
 
@@ -94,19 +93,17 @@ bool EmailEditWindow::saveTemplates() {
 bool EmailEditWindow::Event_CancelClose(bool) {
     if (!emailTextChanged)
         return false;
-    const bool saveAnswered =
-        !Application::QuitIsUnattended() &&
-        AskQuestion(MessageDialog::CautionIcon, "Do you want to save changes tbefore closing?",
-                    "If you don't save, your changes will be lost. ", "Save", "Don't Save");
-    // Nobody is there to answer, or a quit nobody can answer ended the
-    // question: the texts are kept, as the roll is.
-    if (Application::QuitIsUnattended()) {
+    const std::optional<bool> save = AskUnlessUnattended(
+        MessageDialog::CautionIcon, "Do you want to save changes tbefore closing?",
+        "If you don't save, your changes will be lost. ", "Save", "Don't Save");
+    // Nobody is there to answer: the texts are kept, as the roll is.
+    if (!save) {
         saveTemplates();
         return false;
     }
     // Texts that could not be written stay open in the editor, and a quit
     // waits for them.
-    if (saveAnswered)
+    if (*save)
         return !saveTemplates();
     // "Don't Save": the changes go with the window, and a quit that asked
     // goes on, as the question's explanation promises.

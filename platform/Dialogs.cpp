@@ -58,6 +58,18 @@ bool AskQuestion(MessageDialog::IconKind icon, std::string_view message,
     return question.ShowModal() == MessageDialog::Button::Action;
 }
 
+std::optional<bool> AskUnlessUnattended(MessageDialog::IconKind icon, std::string_view message,
+                                        std::string_view explanation,
+                                        std::string_view actionCaption,
+                                        std::string_view cancelCaption) {
+    if (Application::QuitIsUnattended())
+        return std::nullopt;
+    const bool action = AskQuestion(icon, message, explanation, actionCaption, cancelCaption);
+    if (Application::QuitIsUnattended())
+        return std::nullopt;
+    return action;
+}
+
 void ShowURL(std::string_view url) {
     CurrentDialogDriver().showURL(std::string(url));
 }

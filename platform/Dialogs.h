@@ -42,6 +42,13 @@ public:
 bool AskQuestion(MessageDialog::IconKind icon, std::string_view message,
                  std::string_view explanation, std::string_view actionCaption,
                  std::string_view cancelCaption = {});
+// The same question, unless nobody can answer it: nothing then, during a quit
+// nobody can answer (a signal, the end of the desktop session), also one that
+// came while the question was up and closed it unanswered.
+std::optional<bool> AskUnlessUnattended(MessageDialog::IconKind icon, std::string_view message,
+                                        std::string_view explanation,
+                                        std::string_view actionCaption,
+                                        std::string_view cancelCaption = {});
 
 struct OpenFileRequest {
     std::string title;

@@ -189,18 +189,14 @@ void mainWindow::Event_Close() {
 }
 
 bool mainWindow::mayCloseUnsaved() {
-    const bool closeAnyway =
-        Application::QuitIsUnattended() ||
-        AskQuestion(MessageDialog::CautionIcon,
-                    "The member list could not be saved. Close the window anyway?",
-                    "The members stay in the window while it is open. If you close it, the "
-                    "changes made since the member list was last saved are lost.",
-                    "Close Anyway");
-    // A quit nobody can answer may also have come while the question was up,
-    // and ended it.
-    if (Application::QuitIsUnattended())
+    const std::optional<bool> closeAnyway = AskUnlessUnattended(
+        MessageDialog::CautionIcon, "The member list could not be saved. Close the window anyway?",
+        "The members stay in the window while it is open. If you close it, the changes made "
+        "since the member list was last saved are lost.",
+        "Close Anyway");
+    if (!closeAnyway)
         std::fputs("Rollkeep: the member list could not be saved; its changes are lost.\n", stderr);
-    else if (!closeAnyway)
+    else if (!*closeAnyway)
         return false;
     closingUnsaved_ = true;
     return true;
