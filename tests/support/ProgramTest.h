@@ -142,7 +142,7 @@ protected:
     std::vector<UnreadableFile> unreadableFiles(const std::string& name) const {
         const uintmax_t oversized = MemberFile::kLargestFile + 1;
         return {
-            {"too large", [this, name, oversized] { data.writeSparse(name, oversized); },
+            {"too large", [this, name] { data.writeSparse(name, MemberFile::kLargestFile + 1); },
              "it is " + std::to_string(oversized) + " bytes, more than"},
             {"named pipe", [this, name] { data.makePipe(name); }, "Is a named pipe, not a file"}};
     }
