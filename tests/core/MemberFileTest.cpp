@@ -7,6 +7,8 @@
 #include "tests/support/TempDataFolder.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -33,15 +35,22 @@ Rows parsed(std::string_view text) {
 }
 
 TEST(MemberFile, LinesBecomeRows) {
+    std::vector<std::string> pastTheLast(17);
+    pastTheLast.push_back("R");
     const struct {
         const char* name;
         std::string text;
         Rows expected;
     } cases[] = {
         {"empty file", "", {}},
+        {"quotes are plain text", "\"Smith, Jr.\"@@@'Ann'@@@\n", {{"\"Smith, Jr.\"", "'Ann'"}}},
         {"any line end, blank lines skipped", "A@@@\r\n\r\n\rB@@@\rC\n\n", {{"A"}, {"B"}, {"C"}}},
+        {"blanks are not a blank line", "   \n", {{"   "}}},
         {"a byte-order mark is kept", "\xEF\xBB\xBF@@@x\n", {{"\xEF\xBB\xBF", "x"}}},
         {"the line-end marker stays as stored", "Note@@@one###two@@@\n", {{"Note", "one###two"}}},
+        {"fields past the last column ignored",
+         std::string(17 * 3, '@') + "R@@@S@@@\n",
+         {pastTheLast}},
         {"the first separator ends a cell", "a@b@@@@@c", {{"a@b", "@@c"}}},
     };
     for (const auto& c : cases)
@@ -58,10 +67,10 @@ TEST(MemberFile, LinesBecomeRows) {
 TEST(MemberFile, WhatASaveWritesALoadReadsBack) {
     MemberFile::ForgetReads();
     const TempDataFolder data;
-    // A roll is only written over once it was read.
     data.write("rkMemberList", "");
     RowTable rows(kColumnCount);
-    MemberFile::Load(rows, data.dataFolder(), "rkMemberList");
+    ASSERT_EQ(MemberFile::Load(rows, data.dataFolder(), "rkMemberList").outcome,
+              MemberFile::LoadResult::Outcome::Read);
     // One cell longer than a read takes at once.
     const std::string longCell = std::string(300'000, 'n') + "###end";
     const Rows written = {

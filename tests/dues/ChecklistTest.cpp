@@ -104,6 +104,7 @@ TEST_F(ChecklistTest, PrintsTheRowsShownWithFirstNamesCutToFifteenCharacters) {
         // Characters, not bytes.
         "____ Øster, Åsa-Märta Sofía", ""};
     EXPECT_EQ(texts(print(main)), expected);
+    EXPECT_EQ(main.memberList.ListCount(), 2);
     EXPECT_EQ(data.read("rkMemberList"), stored);
 }
 

@@ -1,5 +1,5 @@
-// The record form's renewal and plain e-mails: the body made of the
-// member-number header and the template exactly as stored.
+// The record form's renewal and plain e-mails: their guards, and the body made
+// of the member-number header and the template exactly as stored.
 
 #include "tests/support/MailCatcher.h"
 #include "tests/support/ProgramTest.h"
@@ -9,6 +9,22 @@
 namespace {
 
 using NoticesTest = ProgramTest;
+
+TEST_F(NoticesTest, WithoutAnAddressEitherMailOnlySaysSo) {
+    const MailCatcher mail;
+    data.write("membDueText", "Please renew.");
+    writeRoll({{.last = "Reader", .id = "6000123", .email = ""}});
+    mainWindow& main = mainWindow::instance();
+    main.memberList.SetListIndex(0);
+    for (PushButton* button : {&main.RenewBtn, &main.emailBtn}) {
+        SCOPED_TRACE(button->Name());
+        dialogs.clear();
+        EXPECT_FALSE(button->Enabled());
+        button->Action();
+        EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"No email address available."});
+    }
+    EXPECT_TRUE(mail.mails().empty());
+}
 
 TEST_F(NoticesTest, BodiesAreTheHeaderAndTheTemplateExactlyAndAnUnreadableTemplateIsTold) {
     const MailCatcher mail;

@@ -125,6 +125,7 @@ TEST_F(VersionCheckTest, ANewerVersionShowsItsMarkupAsPlainTextAndDownloadNowOpe
         EXPECT_EQ(headline->text().toStdString(), "A new version of " + name + " is available.");
         EXPECT_EQ(notice.versionLabel.Text(), "New version: 1.1");
         EXPECT_EQ(area->toPlainText().toStdString(), notes + "\n");
+        EXPECT_FALSE(area->toHtml().contains("<a href"));
         notice.PushButton1.Push();
     });
     runTheCheck();
