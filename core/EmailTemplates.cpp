@@ -3,18 +3,16 @@
 #include "core/MemberFile.h"
 #include "platform/Streams.h"
 
+#include <utility>
+
 EmailTemplate LoadEmailTemplate(const FolderItem& dataFolder, std::string_view name) {
     const FolderItem file = dataFolder.Child(name);
     if (!file.Exists())
         return {};
-    auto in = TextInputStream::Open(file, MemberFile::kLargestFile);
-    if (!in)
-        return {{}, FolderItem::LastReadError()};
     // The editor writes UTF-8, and the stream hands over the bytes unchanged,
     // so the text reads back exactly as it was saved.
-    EmailTemplate loaded{in->ReadAll(), in->ErrorText()};
-    in->Close();
-    return loaded;
+    FileText read = ReadWholeFile(file, MemberFile::kLargestFile);
+    return {std::move(read.text), std::move(read.failure)};
 }
 
 std::optional<std::string> SaveEmailTemplate(const FolderItem& dataFolder, std::string_view name,

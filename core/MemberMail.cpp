@@ -20,12 +20,12 @@ MemberMail PlainMail(std::string_view recipient, std::string_view memberNumber) 
 ComposedNotice ComposeNotice(const Notice& notice, const FolderItem& folder,
                              std::string_view recipient, std::string_view memberNumber) {
     ComposedNotice composed{{std::string(recipient), notice.subject, {}}};
-    auto in = TextInputStream::Open(folder.Child(notice.templateName), MemberFile::kLargestFile);
-    const std::string text = in ? in->ReadAll() : std::string();
-    if (!in || !in->ErrorText().empty()) {
+    const FileText read =
+        ReadWholeFile(folder.Child(notice.templateName), MemberFile::kLargestFile);
+    if (!read.failure.empty()) {
         composed.templateRead = false;
         return composed;
     }
-    composed.mail.body = MailHeader(memberNumber) + text;
+    composed.mail.body = MailHeader(memberNumber) + read.text;
     return composed;
 }

@@ -20,13 +20,10 @@ Proposal Next(const FolderItem& folder) {
     const FolderItem file = folder.Child(kFileName);
     if (!file.Exists())
         return {std::string(kFirst)};
-    auto in = TextInputStream::Open(file, MemberFile::kLargestFile);
-    if (!in)
+    const FileText stored = ReadWholeFile(file, MemberFile::kLargestFile);
+    if (!stored.failure.empty())
         return {{}, false};
-    const std::string stored = in->ReadAll();
-    if (!in->ErrorText().empty())
-        return {{}, false};
-    return {After(stored)};
+    return {After(stored.text)};
 }
 
 std::optional<std::string> Store(const FolderItem& folder, std::string_view number) {

@@ -61,17 +61,14 @@ void CustomImportWindow::PushButton1_Action() {
     if (!chosen)
         return;
     // The file's lines become rows of the roll, so it is held to the roll's bounds.
-    auto in = TextInputStream::Open(*chosen, MemberFile::kLargestFile);
-    const std::string fileText = in ? in->ReadAll() : std::string();
-    std::string failure = in ? in->ErrorText() : FolderItem::LastReadError();
+    auto [fileText, failure] = ReadWholeFile(*chosen, MemberFile::kLargestFile);
     if (failure.empty() && importLineCount(fileText) > MemberFile::kMostRows)
-        failure = MemberFile::TooManyRows(in->Size());
+        failure = MemberFile::TooManyRows(fileText.size());
     if (!failure.empty()) {
         // Nothing has changed; the window stays for another file.
         MsgBox("The file \"" + chosen->Path().string() + "\" could not be read: " + failure + ".");
         return;
     }
-    in->Close();
 
     // The event loop's turns only paint, so no click, close or quit reaches
     // this window or the list until the rows are appended and saved.

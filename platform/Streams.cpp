@@ -231,6 +231,14 @@ bool TextOutputStream::Close() {
     return committed;
 }
 
+FileText ReadWholeFile(const FolderItem& file, uint64_t largest) {
+    auto in = TextInputStream::Open(file, largest);
+    if (!in)
+        return {{}, FolderItem::LastReadError()};
+    std::string text = in->ReadAll();
+    return {std::move(text), in->ErrorText()};
+}
+
 std::optional<std::string> WriteTextFile(const FolderItem& file, std::string_view text) {
     auto out = TextOutputStream::Create(file);
     if (!out)

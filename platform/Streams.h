@@ -74,6 +74,19 @@ private:
     std::string error_;
 };
 
+// A whole text file as read by a TextInputStream: its bytes, or why they
+// could not be read.
+struct FileText {
+    // Empty when the file could not be read.
+    std::string text;
+    // The system's reason (or the size bound's) when the file is missing, is
+    // no regular file, can't be read or is too large; empty when it was read.
+    std::string failure;
+};
+
+// Reads the whole file, refused when it holds more than the largest size.
+FileText ReadWholeFile(const FolderItem& file, uint64_t largest = TextInputStream::kAnySize);
+
 // Writes the text as the whole file, through a TextOutputStream: the file is
 // replaced whole or not at all. The system's reason when it was not.
 std::optional<std::string> WriteTextFile(const FolderItem& file, std::string_view text);
