@@ -101,6 +101,16 @@ void AppendImportedMembers(RowTable& rows, std::string_view fileText,
     } while (!lines.AtEnd());
 }
 
+size_t ImportLineCount(std::string_view fileText) {
+    ImportLines lines(fileText);
+    size_t count = 0;
+    do {
+        lines.ReadLine();
+        ++count;
+    } while (!lines.AtEnd());
+    return count;
+}
+
 ImportLines::ImportLines(std::string_view text) : text_(text) {
     if (text_.starts_with(kByteOrderMark))
         text_.remove_prefix(kByteOrderMark.size());

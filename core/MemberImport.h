@@ -39,6 +39,11 @@ MemberCells ImportedMember(std::string_view line, const MappingTexts& mappingTex
 void AppendImportedMembers(RowTable& rows, std::string_view fileText,
                            const MappingTexts& mappingTexts);
 
+// How many rows AppendImportedMembers adds for the text: one for each line
+// ImportLines gives. A file of very short lines costs far more as rows than
+// as text, so this bounds an import before it is made.
+size_t ImportLineCount(std::string_view fileText);
+
 // The lines of an import file. LF, CRLF and CR all end a line, since
 // spreadsheets write CRLF and a CR left behind would end up in the last
 // field. A UTF-8 byte-order mark at the start is not data. The bytes of a

@@ -62,7 +62,7 @@ void CustomImportWindow::PushButton1_Action() {
         return;
     // The file's lines become rows of the roll, so it is held to the roll's bounds.
     auto [fileText, failure] = ReadWholeFile(*chosen, MemberFile::kLargestFile);
-    if (failure.empty() && importLineCount(fileText) > MemberFile::kMostRows)
+    if (failure.empty() && ImportLineCount(fileText) > MemberFile::kMostRows)
         failure = MemberFile::TooManyRows(fileText.size());
     if (!failure.empty()) {
         // Nothing has changed; the window stays for another file.
@@ -82,13 +82,6 @@ void CustomImportWindow::PushButton1_Action() {
     Globals::saveRoll(main.memberList);
 
     Close();
-}
-
-size_t CustomImportWindow::importLineCount(std::string_view fileText) {
-    size_t count = 0;
-    for (ImportLines lines(fileText); !lines.AtEnd(); lines.ReadLine())
-        ++count;
-    return count;
 }
 
 MappingTexts CustomImportWindow::mappingTexts() const {

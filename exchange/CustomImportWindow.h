@@ -64,9 +64,6 @@ public:
 private:
     // The mapping fields' texts as they stand now, in the rows' order.
     MappingTexts mappingTexts() const;
-    // The members the file's text would add: a file of very short lines
-    // costs far more as rows than as text.
-    static size_t importLineCount(std::string_view fileText);
 
     std::array<TextField*, kImportMappingCount> mappingFields_;
 };
